@@ -1,0 +1,23 @@
+#include "platform/FileRemoval.h"
+
+#include <cerrno>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace platform {
+
+Removal RemoveFile(const char* name) {
+#ifdef _WIN32
+  const int result = _unlink(name);
+#else
+  const int result = ::unlink(name);
+#endif
+  if (result == 0) return Removal::kRemoved;
+  return errno == ENOENT ? Removal::kMissing : Removal::kRefused;
+}
+
+}  // namespace platform

@@ -1,0 +1,148 @@
+#include "Process.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+
+namespace testsupport {
+
+namespace {
+
+struct Pipe {
+  int read = -1;
+  int write = -1;
+};
+
+Pipe MakePipe() {
+  int fds[2];
+  if (::pipe2(fds, O_CLOEXEC) != 0) {
+    std::perror("pipe2");
+    std::abort();
+  }
+  return {fds[0], fds[1]};
+}
+
+void CloseFd(int& fd) {
+  if (fd >= 0) ::close(fd);
+  fd = -1;
+}
+
+ProcessResult Run(const std::function<void()>& child, const ProcessOptions& options) {
+  Pipe in = MakePipe();
+  Pipe out = MakePipe();
+  Pipe err = MakePipe();
+  std::cout.flush();
+  std::cerr.flush();
+  std::fflush(nullptr);
+
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    ::dup2(in.read, 0);
+    ::dup2(out.write, 1);
+    ::dup2(err.write, 2);
+    if (!options.workingDirectory.empty() && ::chdir(options.workingDirectory.c_str()) != 0) {
+      _exit(126);
+    }
+    child();
+    _exit(127);
+  }
+  CloseFd(in.read);
+  CloseFd(out.write);
+  CloseFd(err.write);
+  ::signal(SIGPIPE, SIG_IGN);
+
+  ProcessResult result;
+  std::size_t inputSent = 0;
+  if (options.input.empty() && options.closeInput) CloseFd(in.write);
+  const auto deadline =
+      std::chrono::steady_clock::now() + std::chrono::seconds(options.timeoutSeconds);
+
+  while (out.read >= 0 || err.read >= 0) {
+    pollfd fds[3];
+    int count = 0;
+    const auto watch = [&](int fd, short events) {
+      if (fd >= 0) fds[count++] = {fd, events, 0};
+    };
+    watch(out.read, POLLIN);
+    watch(err.read, POLLIN);
+    const bool sending = in.write >= 0 && inputSent < options.input.size();
+    if (sending) watch(in.write, POLLOUT);
+
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    if (left.count() <= 0) {
+      result.timedOut = true;
+      ::kill(pid, SIGKILL);
+      break;
+    }
+    if (::poll(fds, count, static_cast<int>(left.count())) < 0 && errno != EINTR) break;
+
+    for (int i = 0; i < count; ++i) {
+      if (fds[i].revents == 0) continue;
+      if (fds[i].fd == in.write) {
+        const ssize_t n = ::write(in.write, options.input.data() + inputSent,
+                                  options.input.size() - inputSent);
+        if (n > 0) inputSent += static_cast<std::size_t>(n);
+        if (n < 0 || inputSent == options.input.size()) {
+          if (options.closeInput || n < 0) CloseFd(in.write);
+        }
+        continue;
+      }
+      char buffer[65536];
+      const ssize_t n = ::read(fds[i].fd, buffer, sizeof buffer);
+      std::string& sink = fds[i].fd == out.read ? result.out : result.err;
+      if (n > 0) {
+        sink.append(buffer, static_cast<std::size_t>(n));
+      } else {
+        CloseFd(fds[i].fd == out.read ? out.read : err.read);
+      }
+    }
+  }
+  CloseFd(in.write);
+  CloseFd(out.read);
+  CloseFd(err.read);
+
+  int status = 0;
+  while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+  }
+  if (WIFEXITED(status)) result.exitStatus = WEXITSTATUS(status);
+  if (WIFSIGNALED(status)) result.signal = WTERMSIG(status);
+  return result;
+}
+
+}  // namespace
+
+ProcessResult RunFunction(const std::function<void()>& body, const ProcessOptions& options) {
+  return Run(
+      [&] {
+        body();
+        std::cout.flush();
+        std::cerr.flush();
+        std::fflush(nullptr);
+        _exit(0);
+      },
+      options);
+}
+
+ProcessResult RunProgram(const std::vector<std::string>& argv, const ProcessOptions& options) {
+  return Run(
+      [&] {
+        std::vector<char*> args;
+        for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+        args.push_back(nullptr);
+        ::execv(args[0], args.data());
+        std::perror("execv");
+        _exit(127);
+      },
+      options);
+}
+
+}  // namespace testsupport

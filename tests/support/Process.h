@@ -1,0 +1,34 @@
+#ifndef ROSBA_TESTS_SUPPORT_PROCESS_H
+#define ROSBA_TESTS_SUPPORT_PROCESS_H
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+struct ProcessResult {
+  int exitStatus = -1;  // the status passed to exit, or -1 when the process did not exit
+  int signal = 0;       // the signal that ended the process, if one did
+  bool timedOut = false;
+  std::string out;  // everything written to standard output
+  std::string err;  // everything written to standard error
+};
+
+struct ProcessOptions {
+  std::string input;        // written to standard input, which is then closed
+  bool closeInput = true;   // false: standard input stays open (and empty) until the end
+  std::string workingDirectory;
+  int timeoutSeconds = 30;  // a process still running then is killed and counted as hung
+};
+
+// Runs `body` in a child process with its standard streams on pipes; the child
+// exits with status 0 when `body` returns.
+ProcessResult RunFunction(const std::function<void()>& body, const ProcessOptions& options = {});
+
+// Runs a program: argv[0] is its path, the rest its arguments.
+ProcessResult RunProgram(const std::vector<std::string>& argv, const ProcessOptions& options = {});
+
+}  // namespace testsupport
+
+#endif
