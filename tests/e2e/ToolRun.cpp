@@ -1,0 +1,62 @@
+#include "ToolRun.h"
+
+#include <cstdlib>
+
+namespace tool {
+
+const char kPrompts[] = " Input  GLONASS ephemeris:  Output GLONASS ephemeris: ";
+const char kClosing[] = "\n\n  Done... press [ENTER]...";
+
+const char kArgumentCount[] = "Incorrect number of INPUT parameters - 2 mandatory (ephIn and ephOut)!";
+const char kInputMissing[] = "Input file with GLONASS broadcast ephemeris DOES NOT EXISTS!";
+const char kNameTooLong[] = "File name too long - at most 511 characters!";
+const char kSameFile[] = "Input and output GLONASS broadcast ephemeris are the SAME FILE!";
+const char kHeaderEnd[] =
+    "Unexpected end of GLONASS broadcast ephemeris file - within header section!";
+const char kUnreadableLine[] =
+    "Unreadable line in GLONASS broadcast ephemeris file - within data section!";
+const char kOutputUnwritable[] =
+    "Output file for corrected GLONASS broadcast ephemeris CANNOT BE WRITTEN!";
+
+std::string Path() {
+  const char* overridden = std::getenv("ROSBA_TOOL");
+  return overridden != nullptr && *overridden != '\0' ? overridden : ROSBA_TOOL_PATH;
+}
+
+bool IsWindowsBuild() {
+  const char* windows = std::getenv("ROSBA_TOOL_WINDOWS");
+  return windows != nullptr && std::string(windows) == "1";
+}
+
+testsupport::ProcessResult Run(const std::vector<std::string>& arguments,
+                               const testsupport::ProcessOptions& options) {
+  std::vector<std::string> argv{Path()};
+  argv.insert(argv.end(), arguments.begin(), arguments.end());
+  return testsupport::RunProgram(argv, options);
+}
+
+std::string Console(const std::string& text) {
+  if (!IsWindowsBuild()) return text;
+  std::string crlf;
+  for (const char c : text) {
+    if (c == '\n') crlf += '\r';
+    crlf += c;
+  }
+  return crlf;
+}
+
+std::string Banner() {
+  const std::string stars(66, '*');
+  return Console("\n" + stars + "\n" +
+                 "       Rosba -- Correct GLONASS broadcast ephemeris               \n"
+                 "       =====    --=-------=--=--=--=---------------               \n"
+                 "       (c) 2019 The Rosba authors, free to use and share          \n"
+                 "       Release:     OCT 2019                              Ver. 1.0\n" +
+                 stars + "\n\n\n");
+}
+
+std::string Report(const std::string& message) {
+  return Console("\n**** Rosba: Error -> " + message + " ****\n     Exiting Rosba ... \n\n");
+}
+
+}  // namespace tool
