@@ -1,0 +1,21 @@
+# Running the Windows build on Linux: a launcher script beside the build that
+# runs the executable under Wine (Debian package wine64) with a Wine prefix of
+# the build's own, so that nothing of a user's Wine set-up is used or changed.
+find_program(ROSBA_WINE NAMES wine64 wine HINTS /usr/lib/wine
+             DOC "The Wine loader that runs the Windows build")
+
+# Writes ${CMAKE_BINARY_DIR}/<target>-wine for an executable target.
+function(rosba_add_wine_launcher target)
+  if(NOT ROSBA_WINE)
+    message(STATUS "Wine not found: no launcher for ${target}")
+    return()
+  endif()
+  set(ROSBA_TARGET ${target})
+  set(ROSBA_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/rosba-wine.in
+                 ${CMAKE_CURRENT_BINARY_DIR}/${target}-wine.in @ONLY)
+  file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/${target}-wine
+       INPUT ${CMAKE_CURRENT_BINARY_DIR}/${target}-wine.in
+       FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+                        WORLD_READ WORLD_EXECUTE)
+endfunction()
