@@ -2,6 +2,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "platform/WidePath.h"
 #else
 #include <sys/stat.h>
 #endif
@@ -15,8 +17,9 @@ namespace {
 bool ReadIdentity(const char* name, BY_HANDLE_FILE_INFORMATION& info) {
   // No access rights are asked for: the identity can be read even of a file that
   // another program holds open or that may not be read.
-  const HANDLE file = CreateFileA(name, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  const HANDLE file =
+      CreateFileW(WidePath(name).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   const bool ok = GetFileInformationByHandle(file, &info) != 0;
   CloseHandle(file);

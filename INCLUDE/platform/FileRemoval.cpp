@@ -4,6 +4,9 @@
 
 #ifdef _WIN32
 #include <io.h>
+#include <wchar.h>
+
+#include "platform/WidePath.h"
 #else
 #include <unistd.h>
 #endif
@@ -12,7 +15,7 @@ namespace platform {
 
 Removal RemoveFile(const char* name) {
 #ifdef _WIN32
-  const int result = _unlink(name);
+  const int result = _wunlink(WidePath(name).c_str());
 #else
   const int result = ::unlink(name);
 #endif

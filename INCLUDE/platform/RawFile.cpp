@@ -9,6 +9,8 @@
 #include <share.h>
 #include <sys/stat.h>
 #include <sys/types.h>
+
+#include "platform/WidePath.h"
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -31,7 +33,9 @@ int SystemOpen(const char* name, Access access) {
     case Access::kReadWriteTruncate: flags |= _O_RDWR | _O_CREAT | _O_TRUNC; break;
   }
   int fd = -1;
-  if (_sopen_s(&fd, name, flags, _SH_DENYNO, _S_IREAD | _S_IWRITE) != 0) return -1;
+  if (_wsopen_s(&fd, WidePath(name).c_str(), flags, _SH_DENYNO, _S_IREAD | _S_IWRITE) != 0) {
+    return -1;
+  }
   return fd;
 }
 bool IsDirectory(int fd) {
