@@ -48,6 +48,9 @@ ProcessResult Run(const std::function<void()>& child, const ProcessOptions& opti
     ::dup2(in.read, 0);
     ::dup2(out.write, 1);
     ::dup2(err.write, 2);
+    // Without an exec the child keeps its copies of every pipe end; the write end
+    // of its own standard input would keep that input from ever ending.
+    for (int fd : {in.read, in.write, out.read, out.write, err.read, err.write}) ::close(fd);
     if (!options.workingDirectory.empty() && ::chdir(options.workingDirectory.c_str()) != 0) {
       _exit(126);
     }
@@ -61,9 +64,13 @@ ProcessResult Run(const std::function<void()>& child, const ProcessOptions& opti
 
   ProcessResult result;
   std::size_t inputSent = 0;
-  if (options.input.empty() && options.closeInput) CloseFd(in.write);
-  const auto deadline =
-      std::chrono::steady_clock::now() + std::chrono::seconds(options.timeoutSeconds);
+  const auto start = std::chrono::steady_clock::now();
+  const auto deadline = start + std::chrono::seconds(options.timeoutSeconds);
+  const auto releaseInput = start + std::chrono::milliseconds(options.holdInputMs);
+  const auto inputDone = [&] {
+    if (options.closeInput && std::chrono::steady_clock::now() >= releaseInput) CloseFd(in.write);
+  };
+  if (options.input.empty()) inputDone();
 
   while (out.read >= 0 || err.read >= 0) {
     pollfd fds[3];
@@ -76,14 +83,23 @@ ProcessResult Run(const std::function<void()>& child, const ProcessOptions& opti
     const bool sending = in.write >= 0 && inputSent < options.input.size();
     if (sending) watch(in.write, POLLOUT);
 
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - std::chrono::steady_clock::now());
+    const auto now = std::chrono::steady_clock::now();
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now);
     if (left.count() <= 0) {
       result.timedOut = true;
       ::kill(pid, SIGKILL);
       break;
     }
-    if (::poll(fds, count, static_cast<int>(left.count())) < 0 && errno != EINTR) break;
+    long wait = left.count();
+    if (in.write >= 0 && !sending && options.closeInput) {
+      const auto hold = std::chrono::duration_cast<std::chrono::milliseconds>(releaseInput - now);
+      wait = hold.count() < wait ? hold.count() : wait;
+      if (wait <= 0) {
+        CloseFd(in.write);
+        continue;
+      }
+    }
+    if (::poll(fds, count, static_cast<int>(wait)) < 0 && errno != EINTR) break;
 
     for (int i = 0; i < count; ++i) {
       if (fds[i].revents == 0) continue;
@@ -91,8 +107,10 @@ ProcessResult Run(const std::function<void()>& child, const ProcessOptions& opti
         const ssize_t n = ::write(in.write, options.input.data() + inputSent,
                                   options.input.size() - inputSent);
         if (n > 0) inputSent += static_cast<std::size_t>(n);
-        if (n < 0 || inputSent == options.input.size()) {
-          if (options.closeInput || n < 0) CloseFd(in.write);
+        if (n < 0) {
+          CloseFd(in.write);
+        } else if (inputSent == options.input.size()) {
+          inputDone();
         }
         continue;
       }
@@ -106,6 +124,8 @@ ProcessResult Run(const std::function<void()>& child, const ProcessOptions& opti
       }
     }
   }
+  result.seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   CloseFd(in.write);
   CloseFd(out.read);
   CloseFd(err.read);

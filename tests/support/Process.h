@@ -11,6 +11,7 @@ struct ProcessResult {
   int exitStatus = -1;  // the status passed to exit, or -1 when the process did not exit
   int signal = 0;       // the signal that ended the process, if one did
   bool timedOut = false;
+  double seconds = 0;  // wall time from start to the end of its output
   std::string out;  // everything written to standard output
   std::string err;  // everything written to standard error
 };
@@ -18,6 +19,7 @@ struct ProcessResult {
 struct ProcessOptions {
   std::string input;        // written to standard input, which is then closed
   bool closeInput = true;   // false: standard input stays open (and empty) until the end
+  int holdInputMs = 0;      // keep standard input open this long after the input was sent
   std::string workingDirectory;
   int timeoutSeconds = 30;  // a process still running then is killed and counted as hung
 };
