@@ -19,18 +19,12 @@ Clock::time_point Origin() {
 
 SteppedProcessClock* installed = nullptr;
 
-// Two's-complement wrap-around without signed overflow: the unsigned sum is
-// reduced modulo 2^32, and its conversion back is modulo 2^32 on every
-// compiler this program is built with (and by the language from C++20 on).
-ProcessTicks WrappingAdd(ProcessTicks a, ProcessTicks b) {
-  return static_cast<ProcessTicks>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
-}
-
 }  // namespace
 
 ProcessTicks ProcessClockNow() {
   if (installed != nullptr) return installed->Read();
-  const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - Origin());
+  const auto elapsed =
+      std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - Origin());
   return static_cast<ProcessTicks>(static_cast<std::uint32_t>(elapsed.count()));
 }
 
@@ -43,7 +37,7 @@ SteppedProcessClock::~SteppedProcessClock() { installed = replaced_; }
 
 ProcessTicks SteppedProcessClock::Read() {
   const ProcessTicks reading = next_;
-  next_ = WrappingAdd(next_, step_);
+  next_ = TicksAfter(next_, step_);
   ++readings_;
   return reading;
 }

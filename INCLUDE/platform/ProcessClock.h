@@ -16,6 +16,22 @@ using ProcessTicks = std::int32_t;
 // modulo 2^32, stays right for any interval shorter than that.
 ProcessTicks ProcessClockNow();
 
+// `later` minus `earlier` as a 32-bit count, taken modulo 2^32: right for every
+// interval shorter than 2^31 ticks, also across the wrap of the count.
+inline ProcessTicks TicksBetween(ProcessTicks earlier, ProcessTicks later) {
+  // Unsigned arithmetic wraps without overflow; the conversion back is modulo
+  // 2^32 on every compiler this program is built with (and by the language from
+  // C++20 on).
+  return static_cast<ProcessTicks>(static_cast<std::uint32_t>(later) -
+                                   static_cast<std::uint32_t>(earlier));
+}
+
+// The count `ticks` after `reading`, taken modulo 2^32 in the same way.
+inline ProcessTicks TicksAfter(ProcessTicks reading, ProcessTicks ticks) {
+  return static_cast<ProcessTicks>(static_cast<std::uint32_t>(reading) +
+                                   static_cast<std::uint32_t>(ticks));
+}
+
 // Test seam. While an object of this class lives, ProcessClockNow() gives its
 // readings instead of the system's: the first reading is `first`, every later one
 // `step` ticks more (step 0: a clock that stands still), and Set() decides the

@@ -47,9 +47,9 @@ TEST(CalendarClock, CountOf32BitsStopsAtItsLimits) {
       {0, 0},
       {1704614703, 1704614703},
       {-1, -1},
-      {INT32_MAX, INT32_MAX},          // 2038-01-19 03:14:07 UTC
+      {INT32_MAX, INT32_MAX},  // 2038-01-19 03:14:07 UTC
       {CalendarTime{INT32_MAX} + 1, INT32_MAX},
-      {253402300799, INT32_MAX},       // 9999-12-31 23:59:59 UTC
+      {253402300799, INT32_MAX},  // 9999-12-31 23:59:59 UTC
       {INT64_MAX, INT32_MAX},
       {INT32_MIN, INT32_MIN},
       {CalendarTime{INT32_MIN} - 1, INT32_MIN},
@@ -69,16 +69,16 @@ TEST(CalendarClock, ConvertsIntoLocalTimeOfTheZoneSet) {
   };
   const Case cases[] = {
       {kUtc, 0, "year+70 mon=0 mday=1 00:00:00"},
-      {kCentralEurope, 1704614703, "year+124 mon=0 mday=7 09:05:03"},   // winter, UTC+1
-      {kCentralEurope, 1719792000, "year+124 mon=6 mday=1 02:00:00"},   // summer, UTC+2
+      {kCentralEurope, 1704614703, "year+124 mon=0 mday=7 09:05:03"},  // winter, UTC+1
+      {kCentralEurope, 1719792000, "year+124 mon=6 mday=1 02:00:00"},  // summer, UTC+2
       {kUsEastern, 1704614703, "year+124 mon=0 mday=7 03:05:03"},
-      {kUsEastern, 1704069000, "year+123 mon=11 mday=31 19:30:00"},     // a year behind UTC
-      {kIndia, 1709208000, "year+124 mon=1 mday=29 17:30:00"},          // leap day
+      {kUsEastern, 1704069000, "year+123 mon=11 mday=31 19:30:00"},  // a year behind UTC
+      {kIndia, 1709208000, "year+124 mon=1 mday=29 17:30:00"},       // leap day
       {kIndia, INT32_MAX, "year+138 mon=0 mday=19 08:44:07"},
       // Past the last second of a 32-bit count the dates stay right.
       {kUtc, CalendarTime{INT32_MAX} + 1, "year+138 mon=0 mday=19 03:14:08"},
-      {kUsEastern, 2163035648, "year+138 mon=6 mday=17 23:14:08"},      // summer time in 2038
-      {kUtc, 4107542399 + 1, "year+200 mon=2 mday=1 00:00:00"},         // 2100 has no 29 February
+      {kUsEastern, 2163035648, "year+138 mon=6 mday=17 23:14:08"},  // summer time in 2038
+      {kUtc, 4107542399 + 1, "year+200 mon=2 mday=1 00:00:00"},     // 2100 has no 29 February
       {kUtc, 253402300799, "year+8099 mon=11 mday=31 23:59:59"},
   };
   for (const Case& c : cases) {

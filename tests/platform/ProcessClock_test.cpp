@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <climits>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -28,6 +29,28 @@ TEST(ProcessClock, CountsWallTimeInMilliseconds) {
   const ProcessTicks after = ProcessClockNow();
   EXPECT_GE(after - before, 300);
   EXPECT_LT(after - before, 3000) << "ticks longer than a millisecond?";
+}
+
+TEST(ProcessClock, DifferencesOfReadingsWrapLikeA32BitCount) {
+  struct Case {
+    ProcessTicks earlier;
+    ProcessTicks later;
+    ProcessTicks ticks;  // later - earlier, modulo 2^32
+  };
+  const Case cases[] = {
+      {1000, 1250, 250},
+      {1250, 1000, -250},
+      {-500, -250, 250},
+      {INT_MAX - 99, INT_MIN + 150, 250},
+      {INT_MIN + 150, INT_MAX - 99, -250},
+      {0, INT_MAX, INT_MAX},
+      {-1, INT_MAX, INT_MIN},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.earlier) + " -> " + std::to_string(c.later));
+    EXPECT_EQ(platform::TicksBetween(c.earlier, c.later), c.ticks);
+    EXPECT_EQ(platform::TicksAfter(c.earlier, c.ticks), c.later);
+  }
 }
 
 TEST(ProcessClock, SteppedClockGivesItsReadingsInOrder) {
