@@ -15,12 +15,16 @@
 //
 // For single-threaded use: the broken-down time is the one record that the
 // system's time conversions share.
+//
+// Tests set both clocks without waiting through platform::FixedCalendarClock
+// (platform/CalendarClock.h) and platform::SteppedProcessClock
+// (platform/ProcessClock.h).
 class CppCas {
  private:
   std::int32_t rawtime;     // seconds since 1970-01-01 00:00:00 UTC, last refresh
   std::int32_t startUra;    // process clock at the last Start, in milliseconds
   std::int32_t stopUra;     // process clock at the last Stop of a running stopwatch
-  const std::tm* timeinfo;  // rawtime broken down: local after Update, UTC after rxUpdate
+  const std::tm* timeinfo;  // the last refresh broken down: local time, or UTC after rxUpdate
   bool casTece;             // the stopwatch runs
   char ascii[25];           // the text of the last layout
 
