@@ -3,10 +3,12 @@
 # the build's own, so that nothing of a user's Wine set-up is used or changed.
 find_program(ROSBA_WINE NAMES wine64 wine HINTS /usr/lib/wine
              DOC "The Wine loader that runs the Windows build")
+find_program(ROSBA_WINESERVER NAMES wineserver64 wineserver HINTS /usr/lib/wine
+             DOC "The Wine server of the Wine loader")
 
 # Writes ${CMAKE_BINARY_DIR}/<target>-wine for an executable target.
 function(rosba_add_wine_launcher target)
-  if(NOT ROSBA_WINE)
+  if(NOT ROSBA_WINE OR NOT ROSBA_WINESERVER)
     message(STATUS "Wine not found: no launcher for ${target}")
     return()
   endif()
