@@ -1,7 +1,7 @@
 #ifndef ROSBA_PGMINC_PROGRAMOUTPUT_H
 #define ROSBA_PGMINC_PROGRAMOUTPUT_H
 
-// Fixed-layout console decorations: sub-titles, table label lines and a one-line
+// Fixed-layout console decorations: a title block, sub-titles, table label lines and a one-line
 // report on standard error. Indents are `nblak` blanks (none when `nblak` <= 0);
 // every rule that goes with a text is exactly as long as the text. Texts are
 // written unchanged and must be valid zero-terminated texts. Line ends are
@@ -16,6 +16,18 @@ extern char Author[64];
 extern char ValidationDate[64];
 extern char Release[64];
 }  // namespace POut
+
+// The title block on standard output, 110 characters wide, framed above and
+// below by a rule of underscores and a rule of asterisks, then two empty lines:
+//
+//             PROGRAM:            <ProgramName, 35 left>      <ProgramDescription, 45 right>
+//             COPYRIGHT:          <Author, 35 left>               <ValidationDate, 45 right>
+//             RELEASE:            <Release, 35 left>        DATE: 2024-01-07  09:05:03 (right)
+//
+// with the current local date and time. A text longer than its field is
+// written whole and moves the rest of its row right. Leaves standard output in
+// fixed notation, right-aligned, with a blank fill.
+void ProgramTitle();
 
 // On standard output; each leaves the fill of standard output a blank when it
 // has written an indent or a rule, and never changes its alignment.

@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <iomanip>
 #include <iostream>
 #include <string>
 
 #include "Process.h"
+#include "TimeZone.h"
+#include "platform/CalendarClock.h"
 
 namespace {
 
@@ -81,6 +84,78 @@ TEST(ProgramOutput, SubTitlesAndTableLabelLines) {
       row.setup();
       row.function(row.subtitle, row.nblak);
       Probe(std::cout);
+    });
+    EXPECT_EQ(result.exitStatus, 0);
+    EXPECT_EQ(result.out, row.expected);
+    EXPECT_EQ(result.err, "");
+  }
+}
+
+// 2024-01-07 09:05:03 UTC, shown in a zone one hour ahead.
+constexpr platform::CalendarTime kTitleTime = 1704618303;
+const char kTitleDate[] = "DATE: 2024-01-07  10:05:03";
+
+std::string Blanks(std::size_t n) { return std::string(n, ' '); }
+std::string Framed(const std::string& rows) {
+  const std::string frame = Rule('_', 110) + "\n" + Rule('*', 110) + "\n";
+  return frame + rows + frame + "\n\n";
+}
+
+void CopyText(char* field, std::size_t size, const char* text) {
+  std::snprintf(field, size, "%s", text);
+}
+
+struct TitleBlockCase {
+  const char* name;
+  void (*setup)();
+  std::string expected;  // the block followed by the probe
+};
+
+void NameAndDescription() {
+  CopyText(POut::ProgramName, sizeof POut::ProgramName, "Rosba");
+  CopyText(POut::ProgramDescription, sizeof POut::ProgramDescription, "Correct ephemeris");
+  CopyText(POut::Author, sizeof POut::Author, "The Rosba authors");
+  CopyText(POut::ValidationDate, sizeof POut::ValidationDate, "2019-10-01");
+  CopyText(POut::Release, sizeof POut::Release, "1.0");
+}
+void LongName() {
+  CopyText(POut::ProgramName, sizeof POut::ProgramName, "A program name of forty characters......");
+  CopyText(POut::ProgramDescription, sizeof POut::ProgramDescription, "desc");
+}
+// Fill, alignment and a floating-point notation of the caller's own.
+void CallerState() {
+  std::cout.fill('0');
+  std::cout << std::left << std::scientific;
+}
+
+TEST(ProgramOutput, TitleBlock) {
+  const std::string emptyRows = "          PROGRAM:            " + Blanks(80) + "\n" +
+                                "          COPYRIGHT:          " + Blanks(80) + "\n" +
+                                "          RELEASE:            " + Blanks(54) + kTitleDate + "\n";
+  const TitleBlockCase cases[] = {
+      {"empty identity texts", NoSetup, Framed(emptyRows) + "x  y 2.500000 7"},
+      {"identity texts in their fields", NameAndDescription,
+       Framed("          PROGRAM:            Rosba" + Blanks(30) + Blanks(28) +
+              "Correct ephemeris\n" + "          COPYRIGHT:          The Rosba authors" +
+              Blanks(18) + Blanks(35) + "2019-10-01\n" + "          RELEASE:            1.0" +
+              Blanks(32) + Blanks(19) + kTitleDate + "\n") +
+           "x  y 2.500000 7"},
+      {"a long name is written whole and moves its row right", LongName,
+       Framed("          PROGRAM:            A program name of forty characters......" +
+              Blanks(41) + "desc\n" + emptyRows.substr(emptyRows.find("          COPYRIGHT"))) +
+           "x  y 2.500000 7"},
+      {"blanks, right alignment and fixed notation whatever the caller had", CallerState,
+       Framed(emptyRows) + "x  y 2.500000 7"},
+  };
+  for (const TitleBlockCase& row : cases) {
+    SCOPED_TRACE(row.name);
+    const auto result = testsupport::RunFunction([&] {
+      testsupport::ScopedTimeZone zone("CET-1");
+      platform::FixedCalendarClock clock(kTitleTime);
+      row.setup();
+      ProgramTitle();
+      std::cout << "x" << std::setw(3) << "y"
+                << " " << 2.5 << " " << 7;
     });
     EXPECT_EQ(result.exitStatus, 0);
     EXPECT_EQ(result.out, row.expected);
