@@ -1,11 +1,11 @@
 #ifndef ROSBA_PGMINC_PROGRAMOUTPUT_H
 #define ROSBA_PGMINC_PROGRAMOUTPUT_H
 
-// Fixed-layout console decorations: a title block, sub-titles, table label lines and a one-line
-// report on standard error. Indents are `nblak` blanks (none when `nblak` <= 0);
-// every rule that goes with a text is exactly as long as the text. Texts are
-// written unchanged and must be valid zero-terminated texts. Line ends are
-// flushed.
+// Fixed-layout console decorations: a title block, sub-titles, table label
+// lines and a one-line report on standard error. Indents are `nblak` blanks
+// (none when `nblak` <= 0); every rule that goes with a text is exactly as long
+// as the text. Texts are written unchanged and must be valid zero-terminated
+// texts. Line ends are flushed.
 
 // The program's identity texts, empty unless the program fills them in. Each
 // must end within its array.
