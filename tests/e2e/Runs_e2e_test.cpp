@@ -140,7 +140,7 @@ TEST(BatchRun, TheSameFileAsInputAndOutputIsRefusedAndKept) {
   }
 }
 
-TEST(BatchRun, NamesOfUpTo511CharactersWork) {
+TEST(BothRuns, NamesOfUpTo511CharactersWork) {
   TempDir dir;
   const std::string in = NameOfLength(dir, 511);
   ASSERT_EQ(in.size(), 511u);
@@ -149,6 +149,13 @@ TEST(BatchRun, NamesOfUpTo511CharactersWork) {
   const auto result = tool::Run({in, out}, NoInput());
   EXPECT_EQ(result.exitStatus, 0);
   EXPECT_EQ(result.err, "");
+  EXPECT_EQ(ReadFile(out), kCorrected);
+
+  ::unlink(out.c_str());
+  ProcessOptions typed;
+  typed.input = in + "\n" + out + "\n";
+  const auto interactive = tool::Run({}, typed);
+  EXPECT_EQ(interactive.exitStatus, 0) << "typed names of 511 characters work too";
   EXPECT_EQ(ReadFile(out), kCorrected);
 
   const std::string tooLong = in + "x";
