@@ -33,15 +33,6 @@ std::string Record(const std::string& seconds, int slot = 1) {
   return First(seconds, slot) + Orbit('a') + Orbit('b') + Orbit('c');
 }
 
-std::string CRLF(const std::string& text) {
-  std::string out;
-  for (const char c : text) {
-    if (c == '\n') out += '\r';
-    out += c;
-  }
-  return out;
-}
-
 struct Outcome {
   int exitStatus;
   std::string output;
@@ -74,7 +65,7 @@ void RunCases(const Case* begin, const Case* end) {
     const Outcome outcome = Correct(c->input);
     EXPECT_EQ(outcome.exitStatus, c->report ? 1 : 0);
     EXPECT_TRUE(outcome.outputExists);
-    EXPECT_EQ(outcome.output, CRLF(c->output));
+    EXPECT_EQ(outcome.output, tool::WithCRLF(c->output));
     EXPECT_EQ(outcome.err, c->report ? tool::Report(c->report) : "");
   }
 }
@@ -163,7 +154,7 @@ TEST(Filter, WritesCRLFAndStopsAtCtrlZ) {
   const std::string lfFile = kHeader + Record("  0.0") + Record(" 30.0", 2) + "last";
   const Case cases[] = {
       {"LF in, CR LF out", lfFile, kHeader + Record("  0.0") + "last\n"},
-      {"CR LF in, the same bytes out", CRLF(lfFile + "\n"), kHeader + Record("  0.0") + "last\n"},
+      {"CR LF in, the same bytes out", tool::WithCRLF(lfFile + "\n"), kHeader + Record("  0.0") + "last\n"},
       {"a CR not before an LF is data", kHeader + "a\rb\r\r\n", kHeader + "a\rb\r\n"},
       {"Ctrl-Z ends the data", kHeader + Record("  0.0") + "\x1a" + Record("  0.0", 2),
        kHeader + Record("  0.0")},
@@ -223,7 +214,7 @@ TEST(Filter, KeepsTheBundledExampleApartFromItsBadRecords) {
   EXPECT_EQ(dropped, 5u);
   const Outcome outcome = Correct(example);
   EXPECT_EQ(outcome.exitStatus, 0);
-  EXPECT_EQ(outcome.output, CRLF(expected));
+  EXPECT_EQ(outcome.output, tool::WithCRLF(expected));
 }
 
 }  // namespace

@@ -35,8 +35,7 @@ testsupport::ProcessResult Run(const std::vector<std::string>& arguments,
   return testsupport::RunProgram(argv, options);
 }
 
-std::string Console(const std::string& text) {
-  if (!IsWindowsBuild()) return text;
+std::string WithCRLF(const std::string& text) {
   std::string crlf;
   for (const char c : text) {
     if (c == '\n') crlf += '\r';
@@ -44,6 +43,8 @@ std::string Console(const std::string& text) {
   }
   return crlf;
 }
+
+std::string Console(const std::string& text) { return IsWindowsBuild() ? WithCRLF(text) : text; }
 
 std::string Banner() {
   const std::string stars(66, '*');

@@ -22,6 +22,8 @@ bool IsWindowsBuild();
 testsupport::ProcessResult Run(const std::vector<std::string>& arguments,
                                const testsupport::ProcessOptions& options = {});
 
+// `text` with every LF turned into CR LF, as the tool writes its files.
+std::string WithCRLF(const std::string& text);
 // What the tool prints to a console for `text`: LF becomes CR LF on Windows.
 std::string Console(const std::string& text);
 

@@ -13,12 +13,11 @@
 
 namespace {
 
+using testsupport::kUtc;
+using testsupport::kCentralEurope;
+using testsupport::kUsEastern;
 using platform::FixedCalendarClock;
 using platform::SteppedProcessClock;
-
-constexpr const char* kUtc = "UTC0";
-constexpr const char* kCentralEurope = "CET-1CEST,M3.5.0,M10.5.0/3";
-constexpr const char* kUsEastern = "EST5EDT,M3.2.0,M11.1.0";
 
 // 2024-01-07 08:05:03 UTC: 09:05:03 in Central Europe, an hour ahead of UTC.
 constexpr platform::CalendarTime kJanuarySeventh = 1704614703;

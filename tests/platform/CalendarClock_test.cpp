@@ -11,13 +11,12 @@
 
 namespace {
 
+using testsupport::kUtc;
+using testsupport::kCentralEurope;
+using testsupport::kUsEastern;
+using testsupport::kIndia;
 using platform::CalendarTime;
 using platform::FixedCalendarClock;
-
-constexpr const char* kUtc = "UTC0";
-constexpr const char* kCentralEurope = "CET-1CEST,M3.5.0,M10.5.0/3";
-constexpr const char* kUsEastern = "EST5EDT,M3.2.0,M11.1.0";
-constexpr const char* kIndia = "<+0530>-5:30";
 
 // The whole record at once, in a form a failure shows readably; the month is
 // written as the record holds it (0-11).
