@@ -13,13 +13,13 @@
 
 #include <cfloat>
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
 #include <iostream>
 
 #include "functions/cfilef.h"
 #include "pgminc/ProgramError.h"
 #include "platform/ConsoleInput.h"
+#include "platform/DecimalText.h"
 #include "platform/FileIdentity.h"
 #include "platform/TextFileStream.h"
 
@@ -80,11 +80,10 @@ bool IsWhiteSpace(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-// The seconds of a record's first line, from offset 17 on, as the C library reads
-// a decimal number (0 when there is none), rounded to single precision.
+// The seconds of a record's first line, from offset 17 on, read as a decimal
+// number (0 when there is none) and rounded to single precision.
 bool SecondsNotZero(const char* line) {
-  const double value = std::strtod(line + 17, nullptr);
-  if (std::isnan(value)) return false;
+  const double value = platform::DecimalToDouble(line + 17);
   // Beyond the single-precision range a value rounds to the largest finite value
   // or to infinity; both lie far above the threshold. Converting it would be
   // undefined behaviour.

@@ -88,6 +88,11 @@ TEST(Filter, DropsEveryRecordWhoseSecondsAreNotZero) {
       {"beyond the float range goes", kHeader + First("  9.9").substr(0, 22) + "e99\n", kHeader},
       {"underflow to zero stays", kHeader + First("  1.0").substr(0, 22) + "e-60\n",
        kHeader + First("  1.0").substr(0, 22) + "e-60\n"},
+      {"hexadecimal is not a number: 0x.8 stays", kHeader + Record(" 0x.8"), kHeader + Record(" 0x.8")},
+      {"an exponent counts: 0.0e5 stays, 1.e-1 goes",
+       kHeader + First("  0.0").substr(0, 22) + "e5\n" + Orbit('a') + First("  1.e", 2).substr(0, 22) +
+           "-1\n" + Orbit('b') + Orbit('c') + Orbit('d'),
+       kHeader + First("  0.0").substr(0, 22) + "e5\n" + Orbit('a')},
       {"only the dropped records go",
        kHeader + Record("  0.0", 1) + Record(" 30.0", 2) + Record("  0.0", 3) + Record(" 59.9", 4),
        kHeader + Record("  0.0", 1) + Record("  0.0", 3)},

@@ -6,17 +6,16 @@ what the tool must do, written independently of its source.
     differential.py TOOL [--cases N] [--seed S]
 """
 import argparse
-import ctypes
 import os
 import random
+import re
 import struct
 import subprocess
 import sys
 import tempfile
 
-LIBC = ctypes.CDLL(None)
-LIBC.strtod.restype = ctypes.c_double
-LIBC.strtod.argtypes = [ctypes.c_char_p, ctypes.POINTER(ctypes.c_char_p)]
+# A decimal number after white space: no hexadecimal, no inf, no nan.
+DECIMAL = re.compile(rb"[ \t\n\v\f\r]*([+-]?(?:[0-9]+\.?[0-9]*|\.[0-9]+)(?:[eE][+-]?[0-9]+)?)")
 
 HEADER_END = "Unexpected end of GLONASS broadcast ephemeris file - within header section!"
 UNREADABLE = "Unreadable line in GLONASS broadcast ephemeris file - within data section!"
@@ -59,7 +58,8 @@ def is_first_line(line):
 
 
 def seconds_not_zero(line):
-    value = LIBC.strtod(as_text(line)[17:], None)
+    match = DECIMAL.match(as_text(line)[17:])
+    value = float(match.group(1)) if match else 0.0
     try:
         single = struct.unpack("f", struct.pack("f", value))[0]
     except OverflowError:
