@@ -28,7 +28,10 @@ def report(message):
 
 def text_lines(data):
     """The lines as text mode reads them: None marks a line too long to read."""
-    data = data.split(b"\x1a", 1)[0]
+    damaged = False
+    if b"\x1a" in data:
+        data, rest = data.split(b"\x1a", 1)
+        damaged = rest.strip(b"\x1a\r\n") != b""
     lines = []
     pos = 0
     while pos < len(data):
@@ -41,10 +44,12 @@ def text_lines(data):
             if line.endswith(b"\r"):
                 line = line[:-1]
             pos = end + 1
-        if len(line) > 1026:
+        if len(line) > 1026 or (damaged and end < 0):
             lines.append(None)
             return lines
         lines.append(line)
+    if damaged:
+        lines.append(None)  # a Ctrl-Z at a line start, before data
     return lines
 
 
