@@ -31,7 +31,6 @@ bool RemFile(const char* file) {
 }
 
 void GetBasename(const char* file, char* bname) {
-  bname[0] = '\0';
   const char* lastBackslash = std::strrchr(file, '\\');
   std::strcpy(bname, lastBackslash ? lastBackslash + 1 : file);
 }
