@@ -9,7 +9,7 @@
 // command line as typed, and the C runtime's start-up code expands it only when
 // the program asks for it: the MinGW-w64 runtime reads the setting below, the
 // Microsoft one is linked with setargv.obj instead. The setting must be linked
-// into the executable itself (CMake target rosba_wildcard_arguments): nothing
+// into the executable itself (CMake target rosba_program_startup): nothing
 // refers to it, so the linker would leave it out of a static library.
 
 #ifdef __MINGW32__

@@ -1,6 +1,7 @@
 #include "platform/FileIdentity.h"
 
 #ifdef _WIN32
+#include <io.h>
 #include <windows.h>
 
 #include "platform/WidePath.h"
@@ -14,7 +15,9 @@ namespace platform {
 
 namespace {
 
-bool ReadIdentity(const char* name, BY_HANDLE_FILE_INFORMATION& info) {
+using Identity = BY_HANDLE_FILE_INFORMATION;
+
+bool ReadIdentity(const char* name, Identity& info) {
   // No access rights are asked for: the identity can be read even of a file that
   // another program holds open or that may not be read.
   const HANDLE file =
@@ -26,25 +29,45 @@ bool ReadIdentity(const char* name, BY_HANDLE_FILE_INFORMATION& info) {
   return ok;
 }
 
-}  // namespace
+bool ReadIdentity(int descriptor, Identity& info) {
+  const intptr_t handle = _get_osfhandle(descriptor);
+  if (handle == -1) return false;
+  return GetFileInformationByHandle(reinterpret_cast<HANDLE>(handle), &info) != 0;
+}
 
-bool SameFile(const char* first, const char* second) {
-  BY_HANDLE_FILE_INFORMATION a;
-  BY_HANDLE_FILE_INFORMATION b;
-  if (!ReadIdentity(first, a) || !ReadIdentity(second, b)) return false;
+bool Same(const Identity& a, const Identity& b) {
   return a.dwVolumeSerialNumber == b.dwVolumeSerialNumber && a.nFileIndexHigh == b.nFileIndexHigh &&
          a.nFileIndexLow == b.nFileIndexLow;
 }
 
+}  // namespace
+
 #else
 
-bool SameFile(const char* first, const char* second) {
-  struct stat a;
-  struct stat b;
-  if (::stat(first, &a) != 0 || ::stat(second, &b) != 0) return false;
+namespace {
+
+using Identity = struct stat;
+
+bool ReadIdentity(const char* name, Identity& info) { return ::stat(name, &info) == 0; }
+bool ReadIdentity(int descriptor, Identity& info) { return ::fstat(descriptor, &info) == 0; }
+bool Same(const Identity& a, const Identity& b) {
   return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
+}  // namespace
+
 #endif
+
+bool SameFile(const char* first, const char* second) {
+  Identity a;
+  Identity b;
+  return ReadIdentity(first, a) && ReadIdentity(second, b) && Same(a, b);
+}
+
+bool SameFile(int descriptor, const char* name) {
+  Identity a;
+  Identity b;
+  return ReadIdentity(descriptor, a) && ReadIdentity(name, b) && Same(a, b);
+}
 
 }  // namespace platform

@@ -20,7 +20,9 @@ Removal RemoveFile(const char* name) {
   const int result = ::unlink(name);
 #endif
   if (result == 0) return Removal::kRemoved;
-  return errno == ENOENT ? Removal::kMissing : Removal::kRefused;
+  // A name that runs through a plain file ("file.txt/x") designates nothing,
+  // as a missing one does; Windows says so with ENOENT, Linux with ENOTDIR.
+  return errno == ENOENT || errno == ENOTDIR ? Removal::kMissing : Removal::kRefused;
 }
 
 }  // namespace platform

@@ -5,7 +5,7 @@ namespace platform {
 
 enum class Removal {
   kRemoved,  // the file was there and is gone now
-  kMissing,  // no such file or directory (ENOENT): nothing was there to remove
+  kMissing,  // nothing is there to remove: no such file, or a path through a plain file
   kRefused,  // any other refusal; the file stays as it was
 };
 

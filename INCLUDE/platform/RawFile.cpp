@@ -29,8 +29,6 @@ int SystemOpen(const char* name, Access access) {
     case Access::kRead: flags |= _O_RDONLY; break;
     case Access::kWriteTruncate: flags |= _O_WRONLY | _O_CREAT | _O_TRUNC; break;
     case Access::kWriteAppend: flags |= _O_WRONLY | _O_CREAT | _O_APPEND; break;
-    case Access::kReadWrite: flags |= _O_RDWR | _O_CREAT; break;
-    case Access::kReadWriteTruncate: flags |= _O_RDWR | _O_CREAT | _O_TRUNC; break;
   }
   int fd = -1;
   if (_wsopen_s(&fd, WidePath(name).c_str(), flags, _SH_DENYNO, _S_IREAD | _S_IWRITE) != 0) {
@@ -58,8 +56,6 @@ int SystemOpen(const char* name, Access access) {
     case Access::kRead: flags |= O_RDONLY; break;
     case Access::kWriteTruncate: flags |= O_WRONLY | O_CREAT | O_TRUNC; break;
     case Access::kWriteAppend: flags |= O_WRONLY | O_CREAT | O_APPEND; break;
-    case Access::kReadWrite: flags |= O_RDWR | O_CREAT; break;
-    case Access::kReadWriteTruncate: flags |= O_RDWR | O_CREAT | O_TRUNC; break;
   }
   int fd;
   do {

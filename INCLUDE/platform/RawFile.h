@@ -9,7 +9,7 @@ namespace platform {
 // buffering. The text-mode stream is built on it.
 namespace rawfile {
 
-enum class Access { kRead, kWriteTruncate, kWriteAppend, kReadWrite, kReadWriteTruncate };
+enum class Access { kRead, kWriteTruncate, kWriteAppend };
 
 // Returns a descriptor, or -1 (errno set). A directory never opens, not even
 // for reading, where the system itself would allow it.

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/FileIdentity.h"
 #include "platform/RawFile.h"
 
 namespace platform {
@@ -10,31 +11,70 @@ namespace {
 
 constexpr char kCtrlZ = 26;
 
-rawfile::Access AccessFor(std::ios_base::openmode mode, bool& reading, bool& writing) {
+// The modes of std::fstream that a text-mode file can honour as it means them.
+bool AccessFor(std::ios_base::openmode mode, rawfile::Access& access) {
   using std::ios_base;
-  reading = (mode & ios_base::in) != 0;
-  writing = (mode & (ios_base::out | ios_base::app)) != 0;
-  const bool truncate = (mode & ios_base::trunc) != 0;
-  if (reading && writing) {
-    return truncate ? rawfile::Access::kReadWriteTruncate : rawfile::Access::kReadWrite;
+  if (mode == ios_base::in) {
+    access = rawfile::Access::kRead;
+  } else if (mode == ios_base::out || mode == (ios_base::out | ios_base::trunc)) {
+    access = rawfile::Access::kWriteTruncate;
+  } else if (mode == (ios_base::out | ios_base::app) || mode == ios_base::app) {
+    access = rawfile::Access::kWriteAppend;
+  } else {
+    return false;
   }
-  if (writing) {
-    return (mode & ios_base::app) ? rawfile::Access::kWriteAppend
-                                  : rawfile::Access::kWriteTruncate;
-  }
-  return rawfile::Access::kRead;
+  return true;
 }
 
-// Removes, in place, every CR that stands directly before an LF; returns the new size.
+bool IsEndPadding(char c) { return c == kCtrlZ || c == '\r' || c == '\n'; }
+
+bool AllEndPadding(const char* text, std::size_t size) {
+  for (std::size_t i = 0; i < size; ++i) {
+    if (!IsEndPadding(text[i])) return false;
+  }
+  return true;
+}
+
+// Removes, in place, every CR that stands directly before an LF; returns the new
+// size. Runs between CRs move as a whole.
 std::size_t DropCRBeforeLF(char* text, std::size_t size) {
-  char* const end = text + size;
+  const char* const end = text + size;
   char* write = static_cast<char*>(std::memchr(text, '\r', size));
   if (write == nullptr) return size;
-  for (const char* read = write; read < end; ++read) {
-    if (*read == '\r' && read + 1 < end && read[1] == '\n') continue;
-    *write++ = *read;
+  const char* read = write;
+  for (;;) {
+    // `read` stands on a CR.
+    if (read + 1 < end && read[1] == '\n') {
+      ++read;
+    } else {
+      *write++ = *read++;
+    }
+    const char* cr = static_cast<const char*>(std::memchr(read, '\r', end - read));
+    const char* const stop = cr != nullptr ? cr : end;
+    std::memmove(write, read, stop - read);
+    write += stop - read;
+    read = stop;
+    if (cr == nullptr) break;
   }
   return static_cast<std::size_t>(write - text);
+}
+
+// Copies `text` into `wire` with every LF turned into CR LF; returns the bytes
+// written. `wire` has room for twice the size.
+std::size_t ToWire(const char* text, std::size_t size, char* wire) {
+  const char* const end = text + size;
+  char* out = wire;
+  while (text < end) {
+    const char* lf = static_cast<const char*>(std::memchr(text, '\n', end - text));
+    const char* const stop = lf != nullptr ? lf : end;
+    std::memcpy(out, text, stop - text);
+    out += stop - text;
+    if (lf == nullptr) break;
+    *out++ = '\r';
+    *out++ = '\n';
+    text = lf + 1;
+  }
+  return static_cast<std::size_t>(out - wire);
 }
 
 }  // namespace
@@ -42,17 +82,15 @@ std::size_t DropCRBeforeLF(char* text, std::size_t size) {
 TextFileBuf::~TextFileBuf() { close(); }
 
 bool TextFileBuf::open(const char* name, std::ios_base::openmode mode) {
-  if (is_open()) return false;
-  bool reading = false;
-  bool writing = false;
-  const rawfile::Access access = AccessFor(mode, reading, writing);
-  if (!reading && !writing) return false;
+  rawfile::Access access = rawfile::Access::kRead;
+  if (is_open() || !AccessFor(mode, access)) return false;
   fd_ = rawfile::Open(name, access);
   if (fd_ < 0) return false;
-  reading_ = reading;
-  writing_ = writing;
-  inputEnded_ = false;
+  reading_ = access == rawfile::Access::kRead;
+  writing_ = !reading_;
+  endKind_ = End::kNotYet;
   readFailed_ = false;
+  lineFailed_ = false;
   heldCR_ = false;
   setg(input_, input_, input_);
   if (writing_) {
@@ -74,6 +112,10 @@ bool TextFileBuf::close() {
   return ok;
 }
 
+bool TextFileBuf::SameFileAs(const char* name) const {
+  return is_open() && SameFile(fd_, name);
+}
+
 TextFileBuf::int_type TextFileBuf::underflow() {
   if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
   if (!reading_ || !FillInput()) return traits_type::eof();
@@ -81,24 +123,27 @@ TextFileBuf::int_type TextFileBuf::underflow() {
 }
 
 bool TextFileBuf::FillInput() {
-  while (!inputEnded_) {
+  while (endKind_ == End::kNotYet) {
     std::size_t size = 0;
     if (heldCR_) {
       input_[size++] = '\r';
       heldCR_ = false;
     }
     const long n = rawfile::Read(fd_, input_ + size, kInputSize - size);
-    if (n <= 0) {
-      inputEnded_ = true;
-      readFailed_ = n < 0;
+    if (n < 0) {
+      endKind_ = End::kFailed;
+    } else if (n == 0) {
+      endKind_ = End::kClean;
     } else {
+      const char* const fresh = input_ + size;
       size += static_cast<std::size_t>(n);
+      if (const void* ctrlZ = std::memchr(fresh, kCtrlZ, static_cast<std::size_t>(n))) {
+        const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(ctrlZ) - input_);
+        endKind_ = EndAfterCtrlZ(input_ + at + 1, size - at - 1);
+        size = at;
+      }
     }
-    if (const void* ctrlZ = std::memchr(input_, kCtrlZ, size)) {
-      size = static_cast<std::size_t>(static_cast<const char*>(ctrlZ) - input_);
-      inputEnded_ = true;
-    }
-    if (!inputEnded_ && size > 0 && input_[size - 1] == '\r') {
+    if (endKind_ == End::kNotYet && input_[size - 1] == '\r') {
       --size;
       heldCR_ = true;
     }
@@ -108,7 +153,55 @@ bool TextFileBuf::FillInput() {
       return true;
     }
   }
+  readFailed_ = endKind_ == End::kFailed;
+  setg(input_, input_, input_);
   return false;
+}
+
+// Whether a Ctrl-Z is the end marker of the file or a sign of damage: the rest
+// of the block, and of the file after it, must be end padding.
+TextFileBuf::End TextFileBuf::EndAfterCtrlZ(const char* rest, std::size_t size) {
+  if (!AllEndPadding(rest, size)) return End::kFailed;
+  char block[4096];
+  for (;;) {
+    const long n = rawfile::Read(fd_, block, sizeof block);
+    if (n == 0) return End::kClean;
+    if (n < 0 || !AllEndPadding(block, static_cast<std::size_t>(n))) return End::kFailed;
+  }
+}
+
+TextFileBuf::LineRead TextFileBuf::ReadLine(char* line, std::size_t limit, std::size_t& length) {
+  length = 0;
+  std::size_t stored = 0;
+  while (reading_ && !lineFailed_) {
+    if (gptr() == egptr() && !FillInput()) {
+      if (readFailed_) break;
+      line[stored] = '\0';
+      length = stored;
+      return stored > 0 ? LineRead::kLine : LineRead::kEnd;
+    }
+    const char* const begin = gptr();
+    const std::size_t available = static_cast<std::size_t>(egptr() - begin);
+    const char* const lf = static_cast<const char*>(std::memchr(begin, '\n', available));
+    const std::size_t take = lf != nullptr ? static_cast<std::size_t>(lf - begin) : available;
+    if (take > limit - 1 - stored) break;
+    std::memcpy(line + stored, begin, take);
+    stored += take;
+    if (lf != nullptr) {
+      setg(eback(), const_cast<char*>(lf) + 1, egptr());
+      line[stored] = '\0';
+      length = stored;
+      return LineRead::kLine;
+    }
+    setg(eback(), egptr(), egptr());
+  }
+  lineFailed_ = true;
+  line[0] = '\0';
+  return LineRead::kFailed;
+}
+
+bool TextFileBuf::WriteLine(const char* line, std::size_t length) {
+  return writing_ && FlushOutput() && WriteTranslated(line, length, true);
 }
 
 TextFileBuf::int_type TextFileBuf::overflow(int_type c) {
@@ -126,23 +219,26 @@ int TextFileBuf::sync() {
 }
 
 bool TextFileBuf::FlushOutput() {
-  const char* read = pbase();
-  const char* const end = pptr();
-  std::size_t size = 0;
-  while (read < end) {
-    const char* lf = static_cast<const char*>(std::memchr(read, '\n', end - read));
-    const char* stop = lf ? lf : end;
-    std::memcpy(wire_ + size, read, stop - read);
-    size += stop - read;
-    if (lf) {
-      wire_[size++] = '\r';
-      wire_[size++] = '\n';
-      ++lf;
-    }
-    read = lf ? lf : end;
-  }
+  const std::size_t size = static_cast<std::size_t>(pptr() - pbase());
   setp(output_, output_ + kOutputSize);
-  return size == 0 || rawfile::WriteAll(fd_, wire_, size);
+  return size == 0 || WriteTranslated(output_, size, false);
+}
+
+// Writes `text` translated, in pieces that fit the wire buffer, and a line end
+// after it when asked: one write call when it all fits.
+bool TextFileBuf::WriteTranslated(const char* text, std::size_t size, bool lineEnd) {
+  for (;;) {
+    const std::size_t piece = size < kOutputSize ? size : kOutputSize;
+    std::size_t wire = ToWire(text, piece, wire_);
+    text += piece;
+    size -= piece;
+    if (size == 0 && lineEnd) {
+      wire_[wire++] = '\r';
+      wire_[wire++] = '\n';
+    }
+    if (wire > 0 && !rawfile::WriteAll(fd_, wire_, wire)) return false;
+    if (size == 0) return true;
+  }
 }
 
 TextFileStream::TextFileStream() : std::iostream(nullptr) { rdbuf(&buf_); }

@@ -13,14 +13,13 @@
 
 #include <cfloat>
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
 #include <iostream>
 
 #include "functions/cfilef.h"
 #include "pgminc/ProgramError.h"
 #include "platform/ConsoleInput.h"
-#include "platform/FileIdentity.h"
+#include "platform/DecimalText.h"
 #include "platform/TextFileStream.h"
 
 namespace {
@@ -32,7 +31,7 @@ constexpr std::size_t kNameSize = 512;
 // A line array holds at most 1026 characters of a line, its terminating zero and
 // one spare byte; a longer line cannot be read.
 constexpr std::size_t kLineSize = 1028;
-constexpr std::streamsize kReadLimit = 1027;
+constexpr std::size_t kReadLimit = 1027;
 
 constexpr char kArgumentCount[] =
     "Incorrect number of INPUT parameters - 2 mandatory (ephIn and ephOut)!";
@@ -50,41 +49,22 @@ constexpr char kHeaderLabel[] = "END OF HEADER";
 // Lines of a record after its first line.
 constexpr int kOrbitLines = 3;
 
-enum class ReadStatus { kLine, kEnd, kUnreadable };
-
-// Reads the next line into `line` (zero-terminated; `length` counts every byte of
-// it, zero bytes included). kEnd at the end of the input (Ctrl-Z included);
-// kUnreadable for a line of more than 1026 characters or a read error. Once a read
-// has failed, every later read fails too.
-ReadStatus ReadLine(platform::TextFileStream& in, char* line, std::streamsize& length) {
-  in.getline(line, kReadLimit);
-  if (in) {
-    // gcount() counts the LF that getline took and did not store.
-    length = in.gcount() - (in.eof() ? 0 : 1);
-    return ReadStatus::kLine;
-  }
-  if (in.readFailed() || !in.eof()) return ReadStatus::kUnreadable;
-  return ReadStatus::kEnd;
-}
+using LineRead = platform::TextFileStream::LineRead;
 
 // Writes one line and its line end, flushed at once, so the output grows line by
-// line and survives a fatal error later on.
-void WriteLine(platform::TextFileStream& out, const char* line, std::streamsize length,
-               bool wait) {
-  out.write(line, length);
-  out << std::endl;
-  if (!out) ProgramError(kProg, kOutputUnwritable, wait);
+// line and survives a fatal error later on. A failed write ends the run at once.
+void WriteLine(platform::TextFileStream& out, const char* line, std::size_t length, bool wait) {
+  if (!out.WriteLine(line, length)) ProgramError(kProg, kOutputUnwritable, wait);
 }
 
 bool IsWhiteSpace(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-// The seconds of a record's first line, from offset 17 on, as the C library reads
-// a decimal number (0 when there is none), rounded to single precision.
+// The seconds of a record's first line, from offset 17 on, read as a decimal
+// number (0 when there is none) and rounded to single precision.
 bool SecondsNotZero(const char* line) {
-  const double value = std::strtod(line + 17, nullptr);
-  if (std::isnan(value)) return false;
+  const double value = platform::DecimalToDouble(line + 17);
   // Beyond the single-precision range a value rounds to the largest finite value
   // or to infinity; both lie far above the threshold. Converting it would be
   // undefined behaviour.
@@ -117,30 +97,36 @@ bool isFirstLine(const char* L) {
 
 void CorrectFile(const char* eI, const char* eO, bool wait) {
   char line[kLineSize];
-  std::streamsize length = 0;
+  std::size_t length = 0;
 
   platform::TextFileStream ceI(eI, std::ios::in);
+  // Opening the output empties it: were it the input, the input would be lost.
+  // The open input is compared, since a name such as /dev/fd/3 leads to it only
+  // once it is open.
+  if (ceI.SameFileAs(eO)) ProgramError(kProg, kSameFile, wait);
   platform::TextFileStream ceO(eO, std::ios::out | std::ios::trunc);
   if (!ceO.is_open()) ProgramError(kProg, kOutputUnwritable, wait);
 
   do {
-    if (ReadLine(ceI, line, length) != ReadStatus::kLine) ProgramError(kProg, kHeaderEnd, wait);
+    if (ceI.ReadLine(line, kReadLimit, length) != LineRead::kLine) {
+      ProgramError(kProg, kHeaderEnd, wait);
+    }
     WriteLine(ceO, line, length, wait);
   } while (std::strstr(line, kHeaderLabel) == nullptr);
 
   for (;;) {
-    ReadStatus status = ReadLine(ceI, line, length);
-    if (status == ReadStatus::kEnd) break;
-    if (status == ReadStatus::kUnreadable) ProgramError(kProg, kUnreadableLine, wait);
+    LineRead read = ceI.ReadLine(line, kReadLimit, length);
+    if (read == LineRead::kEnd) break;
+    if (read == LineRead::kFailed) ProgramError(kProg, kUnreadableLine, wait);
 
     if (isFirstLine(line) && SecondsNotZero(line)) {
       // The record is dropped whole; a record cut short by the end of the input
       // loses the lines it has.
-      for (int i = 0; i < kOrbitLines && status == ReadStatus::kLine; ++i) {
-        status = ReadLine(ceI, line, length);
-        if (status == ReadStatus::kUnreadable) ProgramError(kProg, kUnreadableLine, wait);
+      for (int i = 0; i < kOrbitLines && read == LineRead::kLine; ++i) {
+        read = ceI.ReadLine(line, kReadLimit, length);
       }
-      if (status == ReadStatus::kEnd) break;
+      if (read == LineRead::kFailed) ProgramError(kProg, kUnreadableLine, wait);
+      if (read == LineRead::kEnd) break;
       continue;
     }
     WriteLine(ceO, line, length, wait);
@@ -194,9 +180,6 @@ int main(int argc, char* argv[]) {
   } else {
     ProgramError(kProg, kArgumentCount, false);
   }
-
-  // Opening the output empties it: were it the input, the input would be lost.
-  if (platform::SameFile(ephIn, ephOut)) ProgramError(kProg, kSameFile, wait);
 
   CorrectFile(ephIn, ephOut, wait);
 

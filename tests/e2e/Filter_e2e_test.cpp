@@ -88,6 +88,11 @@ TEST(Filter, DropsEveryRecordWhoseSecondsAreNotZero) {
       {"beyond the float range goes", kHeader + First("  9.9").substr(0, 22) + "e99\n", kHeader},
       {"underflow to zero stays", kHeader + First("  1.0").substr(0, 22) + "e-60\n",
        kHeader + First("  1.0").substr(0, 22) + "e-60\n"},
+      {"hexadecimal is not a number: 0x.8 stays", kHeader + Record(" 0x.8"), kHeader + Record(" 0x.8")},
+      {"an exponent counts: 0.0e5 stays, 1.e-1 goes",
+       kHeader + First("  0.0").substr(0, 22) + "e5\n" + Orbit('a') + First("  1.e", 2).substr(0, 22) +
+           "-1\n" + Orbit('b') + Orbit('c') + Orbit('d'),
+       kHeader + First("  0.0").substr(0, 22) + "e5\n" + Orbit('a')},
       {"only the dropped records go",
        kHeader + Record("  0.0", 1) + Record(" 30.0", 2) + Record("  0.0", 3) + Record(" 59.9", 4),
        kHeader + Record("  0.0", 1) + Record("  0.0", 3)},
@@ -114,6 +119,14 @@ TEST(Filter, OnlyTheFirstLineLayoutStartsADrop) {
   tabs[5] = '\t';
   tabs[14] = '\v';
   const std::string shortLine = First(" 30.0").substr(0, 20) + "\n";
+  // Offset 17, the first position of the seconds field, must be white space.
+  const std::string secondsFrom17 = First("-10.0");
+  const std::string hundredSeconds = First("100.0");
+  // After a kept first line the line array still holds its bytes: a shorter
+  // line after it must be judged by its own 20 characters, which would read as
+  // a first line with 30 seconds if the old ones showed through.
+  const std::string keptFirst = First("  0.0");
+  const std::string shortAfterKept = First("  0.0", 2).substr(0, 18) + "30\n";
   const std::string exactly21 = First(" 30.0").substr(0, 21) + "\n";
   const Case cases[] = {
       {"no white space at offset 2", kHeader + noSeparator, kHeader + noSeparator},
@@ -123,6 +136,10 @@ TEST(Filter, OnlyTheFirstLineLayoutStartsADrop) {
       {"tab and vertical tab are white space", kHeader + tabs + Orbit('a') + Orbit('b') +
        Orbit('c') + "after\n", kHeader + "after\n"},
       {"20 characters are too few", kHeader + shortLine + "\n", kHeader + shortLine + "\n"},
+      {"no white space at offset 17: -10.0", kHeader + secondsFrom17, kHeader + secondsFrom17},
+      {"no white space at offset 17: 100.0", kHeader + hundredSeconds, kHeader + hundredSeconds},
+      {"a short line is judged by its own bytes",
+       kHeader + keptFirst + shortAfterKept + "x\n", kHeader + keptFirst + shortAfterKept + "x\n"},
       {"21 characters are enough", kHeader + exactly21 + "x\ny\nz\nafter\n", kHeader + "after\n"},
       {"blank lines, comments and damaged lines pass",
        kHeader + "\n  a comment\n" + Orbit('x') + "\n", kHeader + "\n  a comment\n" + Orbit('x') + "\n"},
@@ -150,16 +167,30 @@ TEST(Filter, CopiesTheHeaderUpToItsLastLine) {
   RunCases(std::begin(cases), std::end(cases));
 }
 
-TEST(Filter, WritesCRLFAndStopsAtCtrlZ) {
+TEST(Filter, WritesCRLFAndEndsAtAFinalCtrlZ) {
   const std::string lfFile = kHeader + Record("  0.0") + Record(" 30.0", 2) + "last";
   const Case cases[] = {
       {"LF in, CR LF out", lfFile, kHeader + Record("  0.0") + "last\n"},
       {"CR LF in, the same bytes out", tool::WithCRLF(lfFile + "\n"), kHeader + Record("  0.0") + "last\n"},
       {"a CR not before an LF is data", kHeader + "a\rb\r\r\n", kHeader + "a\rb\r\n"},
-      {"Ctrl-Z ends the data", kHeader + Record("  0.0") + "\x1a" + Record("  0.0", 2),
-       kHeader + Record("  0.0")},
-      {"Ctrl-Z in the middle of a line", kHeader + "abc\x1a" "def\n", kHeader + "abc\n"},
-      {"Ctrl-Z in the header", "     2.01\n\x1a" + kHeader, "     2.01\n", tool::kHeaderEnd},
+      {"Ctrl-Z ends the input", kHeader + Record("  0.0") + "\x1a", kHeader + Record("  0.0")},
+      {"Ctrl-Z padded with CR, LF and Ctrl-Z", kHeader + Record("  0.0") + "last\x1a\r\n\x1a\x1a\n",
+       kHeader + Record("  0.0") + "last\n"},
+      {"Ctrl-Z before data: a damaged file", kHeader + Record("  0.0") + "\x1a" + Record("  0.0", 2),
+       kHeader + Record("  0.0"), tool::kUnreadableLine},
+      {"Ctrl-Z in the middle of a line: the line is not written", kHeader + "abc\x1a" "def\n",
+       kHeader, tool::kUnreadableLine},
+      {"Ctrl-Z before data, in the header", "     2.01\n\x1a" + kHeader, "     2.01\n",
+       tool::kHeaderEnd},
+      {"Ctrl-Z before data, within a dropped record", kHeader + First(" 30.0") + "\x1a" + Orbit('a'),
+       kHeader, tool::kUnreadableLine},
+      // Every fixture above fits into the first block the tool reads.
+      {"Ctrl-Z before data, blocks into the file", kHeader + std::string(70000, '\n') + "a\x1a" "b",
+       kHeader + std::string(70000, '\n'), tool::kUnreadableLine},
+      {"Ctrl-Z, then data blocks later", kHeader + "a\x1a" + std::string(70000, '\n') + "b",
+       kHeader, tool::kUnreadableLine},
+      {"Ctrl-Z, then padding for blocks", kHeader + "a\x1a" + std::string(70000, '\n'),
+       kHeader + "a\n"},
       {"zero bytes are copied with their line",
        kHeader + std::string("a\0b\n", 4) + First("  0.0").substr(0, 30) + std::string("\0z\n", 3),
        kHeader + std::string("a\0b\n", 4) + First("  0.0").substr(0, 30) + std::string("\0z\n", 3)},

@@ -35,6 +35,13 @@ testsupport::ProcessResult Run(const std::vector<std::string>& arguments,
   return testsupport::RunProgram(argv, options);
 }
 
+std::vector<std::string> ReadFaultAt(const std::string& file, std::size_t offset) {
+  return {"LD_PRELOAD=" ROSBA_READ_FAULT_LIBRARY, "ROSBA_READ_FAULT_FILE=" + file,
+          "ROSBA_READ_FAULT_AT=" + std::to_string(offset),
+          // A tool built with AddressSanitizer wants its runtime loaded first.
+          "ASAN_OPTIONS=verify_asan_link_order=0"};
+}
+
 std::string WithCRLF(const std::string& text) {
   std::string crlf;
   for (const char c : text) {

@@ -22,6 +22,10 @@ bool IsWindowsBuild();
 testsupport::ProcessResult Run(const std::vector<std::string>& arguments,
                                const testsupport::ProcessOptions& options = {});
 
+// The environment under which every read of `file` at byte `offset` or beyond
+// fails with an I/O error, for a run of the Linux build (see ReadFault.cpp).
+std::vector<std::string> ReadFaultAt(const std::string& file, std::size_t offset);
+
 // `text` with every LF turned into CR LF, as the tool writes its files.
 std::string WithCRLF(const std::string& text);
 // What the tool prints to a console for `text`: LF becomes CR LF on Windows.

@@ -70,6 +70,9 @@ TEST(RemFile, CountsAMissingFileAsRemoved) {
   EXPECT_FALSE(PathExists(file));
   EXPECT_TRUE(RemFile(name)) << "already gone";
   EXPECT_TRUE(RemFile((dir / "no-such-folder/file.g").c_str()));
+  const std::string plain = dir.Write("plain.txt", "x");
+  EXPECT_TRUE(RemFile((plain + "/file.g").c_str())) << "a name through a plain file names nothing";
+  EXPECT_EQ(ReadFile(plain), "x");
   EXPECT_TRUE(RemFile(""));
 }
 

@@ -6,17 +6,16 @@ what the tool must do, written independently of its source.
     differential.py TOOL [--cases N] [--seed S]
 """
 import argparse
-import ctypes
 import os
 import random
+import re
 import struct
 import subprocess
 import sys
 import tempfile
 
-LIBC = ctypes.CDLL(None)
-LIBC.strtod.restype = ctypes.c_double
-LIBC.strtod.argtypes = [ctypes.c_char_p, ctypes.POINTER(ctypes.c_char_p)]
+# A decimal number after white space: no hexadecimal, no inf, no nan.
+DECIMAL = re.compile(rb"[ \t\n\v\f\r]*([+-]?(?:[0-9]+\.?[0-9]*|\.[0-9]+)(?:[eE][+-]?[0-9]+)?)")
 
 HEADER_END = "Unexpected end of GLONASS broadcast ephemeris file - within header section!"
 UNREADABLE = "Unreadable line in GLONASS broadcast ephemeris file - within data section!"
@@ -29,7 +28,10 @@ def report(message):
 
 def text_lines(data):
     """The lines as text mode reads them: None marks a line too long to read."""
-    data = data.split(b"\x1a", 1)[0]
+    damaged = False
+    if b"\x1a" in data:
+        data, rest = data.split(b"\x1a", 1)
+        damaged = rest.strip(b"\x1a\r\n") != b""
     lines = []
     pos = 0
     while pos < len(data):
@@ -42,10 +44,12 @@ def text_lines(data):
             if line.endswith(b"\r"):
                 line = line[:-1]
             pos = end + 1
-        if len(line) > 1026:
+        if len(line) > 1026 or (damaged and end < 0):
             lines.append(None)
             return lines
         lines.append(line)
+    if damaged:
+        lines.append(None)  # a Ctrl-Z at a line start, before data
     return lines
 
 
@@ -59,7 +63,8 @@ def is_first_line(line):
 
 
 def seconds_not_zero(line):
-    value = LIBC.strtod(as_text(line)[17:], None)
+    match = DECIMAL.match(as_text(line)[17:])
+    value = float(match.group(1)) if match else 0.0
     try:
         single = struct.unpack("f", struct.pack("f", value))[0]
     except OverflowError:

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -10,6 +11,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 
 namespace testsupport {
@@ -39,6 +41,8 @@ ProcessResult Run(const std::function<void()>& child, const ProcessOptions& opti
   Pipe in = MakePipe();
   Pipe out = MakePipe();
   Pipe err = MakePipe();
+  // Closed before the child starts, so that its very first write meets no reader.
+  if (options.closedOutput) CloseFd(out.read);
   std::cout.flush();
   std::cerr.flush();
   std::fflush(nullptr);
@@ -51,8 +55,23 @@ ProcessResult Run(const std::function<void()>& child, const ProcessOptions& opti
     // Without an exec the child keeps its copies of every pipe end; the write end
     // of its own standard input would keep that input from ever ending.
     for (int fd : {in.read, in.write, out.read, out.write, err.read, err.write}) ::close(fd);
+    // Nothing else of the test's reaches the child: its first free descriptor is 3,
+    // as in a program started from a shell.
+    if (::close_range(3, ~0U, 0) != 0) {
+      for (int fd = 3; fd < 1024; ++fd) ::close(fd);
+    }
     if (!options.workingDirectory.empty() && ::chdir(options.workingDirectory.c_str()) != 0) {
       _exit(126);
+    }
+    for (const std::string& entry : options.environment) ::putenv(::strdup(entry.c_str()));
+    // An ignored signal stays ignored across exec: the child starts as a shell
+    // would start it, whatever this process set for itself.
+    ::signal(SIGPIPE, SIG_DFL);
+    ::signal(SIGXFSZ, SIG_DFL);
+    if (options.fileSizeLimit >= 0) {
+      const rlimit limit{static_cast<rlim_t>(options.fileSizeLimit),
+                         static_cast<rlim_t>(options.fileSizeLimit)};
+      ::setrlimit(RLIMIT_FSIZE, &limit);
     }
     child();
     _exit(127);

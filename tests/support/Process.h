@@ -21,6 +21,9 @@ struct ProcessOptions {
   bool closeInput = true;   // false: standard input stays open (and empty) until the end
   int holdInputMs = 0;      // keep standard input open this long after the input was sent
   std::string workingDirectory;
+  std::vector<std::string> environment;  // "NAME=value" entries added for the child
+  bool closedOutput = false;  // standard output is a pipe whose reader has gone
+  long fileSizeLimit = -1;     // bytes a file may grow to (ulimit -f), -1 for no limit
   int timeoutSeconds = 30;  // a process still running then is killed and counted as hung
 };
 
