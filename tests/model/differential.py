@@ -9,11 +9,13 @@ its output file, standard error and exit status with the model (model.py).
 First every file of the regression folder beside this script is replayed, then
 every file of each --replay folder, then the navigation files (*.YYg) of the
 --real folder when it is there (once whole, once cut by a read error), then N
-generated files, hostile ones among them. A file whose name holds "read-error-at-N" is read through a disk that fails
-every read from byte N on; so are a share of the generated files. That needs the
-preloaded library of --read-fault-library, and is not possible with --windows
-(the tool is the Windows build run under Wine: its console streams write CR LF).
---failures keeps every input that differs, named to be replayed.
+generated files, hostile ones among them.
+
+A file whose name holds "read-error-at-N" is read through a disk that fails
+every read from byte N on; so are a quarter of the generated files. That needs
+the preloaded library of --read-fault-library, and is not possible with
+--windows (the tool is the Windows build run under Wine: its console streams
+write CR LF). --failures keeps every input that differs, named to be replayed.
 """
 import argparse
 import os
@@ -23,7 +25,7 @@ import subprocess
 import sys
 import tempfile
 
-from model import model
+from model import PADDING, model
 
 REGRESSIONS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "regressions")
 FAULT_NAME = re.compile(r"read-error-at-(\d+)")
@@ -44,7 +46,6 @@ ORBIT = b"   -0.181828626149D+05 0.273056575462D+01-0.340275852249D-08 0.0000000
 HEADER = [b"     2.01           GLONASS NAV DATA                        RINEX VERSION / TYPE",
           b"rnxmerge 2.3        model check         10-DEC-19 23:55     PGM / RUN BY / DATE"]
 END = b"                                                            END OF HEADER"
-PADDING = b"\x1a\r\n"
 
 
 def pick(rng, alphabet, n):
@@ -58,7 +59,8 @@ def seconds_field(rng):
     if kind < 0.6:
         return rng.choice(SECONDS)
     if kind < 0.8:
-        return rng.choice([b"  0.0999999", b"  0.1000000", b"  0.0"]) + pick(rng, b"0123456789", rng.randint(0, 20))
+        start = rng.choice([b"  0.0999999", b"  0.1000000", b"  0.0"])
+        return start + pick(rng, b"0123456789", rng.randint(0, 20))
     return (pick(rng, b" \t\v\f\r", 1) + pick(rng, b"  0123456789+-x.", 2) + b"."
             + pick(rng, b"0123456789eE+-xp_. \t", rng.randint(0, 8)))
 
@@ -186,8 +188,8 @@ class Runner:
         if os.path.exists(self.dst):
             os.remove(self.dst)
         try:
-            run = subprocess.run([self.tool, self.src, self.dst], capture_output=True,
-                                 timeout=60, stdin=subprocess.DEVNULL, env=self.environment(fault_at))
+            run = subprocess.run([self.tool, self.src, self.dst], capture_output=True, timeout=60,
+                                 stdin=subprocess.DEVNULL, env=self.environment(fault_at))
         except subprocess.TimeoutExpired:
             return None, b"(no end within 60 s)", None, b""
         output = None

@@ -16,7 +16,8 @@ def first(seconds):
 
 class Seconds(unittest.TestCase):
     def test_dropped_or_kept(self):
-        double_near_tie = b"0.09999999776482582439"  # rounds to the double halfway between two floats
+        # Rounds to the double halfway between the two floats next to 0.1.
+        double_near_tie = b"0.09999999776482582439"
         cases = [
             (b"  0.0", False), (b" -0.0", False), (b" 30.0", True), (b" 59.9", True),
             (b"  0.1", True), (b" -1.0", True), (b" +0.1", True),
