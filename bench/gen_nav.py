@@ -7,7 +7,7 @@ with epoch seconds that are not zero (30.0 or 59.9 and the like), the kind of
 record that processing software chokes on.
 
     gen_nav.py --records 40 --seed 2 > brdc3440.19g
-    gen_nav.py --megabytes 30 > big.19g
+    gen_nav.py --megabytes 30 --crlf > big.19g    (CR LF line ends, as many receivers write)
 """
 import argparse
 import math
@@ -67,11 +67,14 @@ def main():
     parser.add_argument("--records", type=int, default=40)
     parser.add_argument("--megabytes", type=float, default=0)
     parser.add_argument("--seed", type=int, default=1)
+    parser.add_argument("--crlf", action="store_true", help="CR LF line ends instead of LF")
     args = parser.parse_args()
+    end = "\r\n" if args.crlf else "\n"
     rng = random.Random(args.seed)
 
     out = sys.stdout
-    out.write("\n".join(header()) + "\n")
+    out.reconfigure(newline="")
+    out.write(end.join(header()) + end)
     size = 0
     written = 0
     index = 0
@@ -84,7 +87,7 @@ def main():
         lines = record(rng, slot, hour, minute, 0.0)
         if rng.random() < 0.125:
             lines += record(rng, slot, hour, minute, rng.choice([30.0, 59.9, 1.0, 10.0, 20.0]))
-        text = "\n".join(lines) + "\n"
+        text = end.join(lines) + end
         out.write(text)
         size += len(text)
         written += len(lines) // 4

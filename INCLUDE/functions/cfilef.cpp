@@ -4,17 +4,18 @@
 #include <cstring>
 
 #include "platform/FileRemoval.h"
-#include "platform/TextFileStream.h"
+#include "platform/RawFile.h"
 
 namespace {
 
+// Opened and closed as the text-mode file would open it (a directory never
+// opens), but without building a stream and its buffers for it.
 bool CanOpenForReading(const char* name) {
   const int savedErrno = errno;
-  platform::TextFileStream file(name, std::ios::in);
-  const bool opened = file.is_open();
-  if (opened) file.close();
+  const int fd = platform::rawfile::Open(name, platform::rawfile::Access::kRead);
+  if (fd >= 0) platform::rawfile::Close(fd);
   errno = savedErrno;
-  return opened;
+  return fd >= 0;
 }
 
 }  // namespace
@@ -30,7 +31,6 @@ bool RemFile(const char* file) {
 }
 
 void GetBasename(const char* file, char* bname) {
-  bname[0] = '\0';
   const char* lastBackslash = std::strrchr(file, '\\');
   std::strcpy(bname, lastBackslash ? lastBackslash + 1 : file);
 }

@@ -26,10 +26,10 @@ void PrintChar(const char chr, const int n, const int nblank) {
 
 void PrintCharNoEndl(const char chr, const int n) { WriteRule(std::cout, chr, n); }
 
-void PrintChar(const char chr, const int n, platform::TextFileStream& out) {
+void PrintChar(const char chr, const int n, std::ostream& out) {
   if (WriteRule(out, chr, n)) out << std::endl;
 }
 
-void PrintCharNoEndl(const char chr, const int n, platform::TextFileStream& out) {
+void PrintCharNoEndl(const char chr, const int n, std::ostream& out) {
   WriteRule(out, chr, n);
 }

@@ -1,7 +1,7 @@
 #ifndef ROSBA_PGMINC_VARCOUT_H
 #define ROSBA_PGMINC_VARCOUT_H
 
-#include "platform/TextFileStream.h"
+#include <ostream>
 
 // Rules: a row of `n` copies of one character, written as a single padded write
 // (the stream's fill set to `chr`, field width `n`, the character itself), so the
@@ -16,9 +16,10 @@ void PrintChar(const char chr, const int n, const int nblank);
 // On standard output, without an indent; leaves the line open.
 void PrintCharNoEndl(const char chr, const int n);
 
-// Into a text-mode file (CR LF line ends). Ends the rule's line.
-void PrintChar(const char chr, const int n, platform::TextFileStream& out);
-// Into a text-mode file; leaves the line open.
-void PrintCharNoEndl(const char chr, const int n, platform::TextFileStream& out);
+// Into a file stream (a std::fstream, or the project's text-mode file with its
+// CR LF line ends). Ends the rule's line.
+void PrintChar(const char chr, const int n, std::ostream& out);
+// Into a file stream; leaves the line open.
+void PrintCharNoEndl(const char chr, const int n, std::ostream& out);
 
 #endif

@@ -82,8 +82,6 @@ bool CopyName(const char* argument, char* name) {
   return true;
 }
 
-}  // namespace
-
 // True when L has the column layout of a record's first line: at least 21
 // characters, white space at offsets 2, 5, 8, 11, 14 and 17, and the decimal point
 // of the seconds at offset 20.
@@ -162,6 +160,8 @@ void GetFileNames(char* eI, char* eO) {
   }
   if (!FileExists(eI)) ProgramError(kProg, kInputMissing, true);
 }
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   char ephIn[kNameSize];

@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <iomanip>
 #include <iostream>
 #include <string>
 
 #include "Process.h"
 #include "TempDir.h"
+#include "platform/TextFileStream.h"
 
 namespace {
 
@@ -98,6 +100,15 @@ TEST(VarCout, RulesIntoTextFileHaveCrLfAndLeaveTheFileStreamsFillBlank) {
   EXPECT_EQ(result.exitStatus, 0);
   EXPECT_EQ(result.out, "00y");
   EXPECT_EQ(testsupport::ReadFile(path), "a===\r\n----xy  x..y\r\n+\r\n");
+
+  // Any file stream takes a rule: a std::fstream writes the line end it has.
+  const std::string plain = dir / "plain.txt";
+  {
+    std::fstream out(plain, std::ios::out | std::ios::trunc);
+    PrintCharNoEndl('-', 2, out);
+    PrintChar('=', 3, out);
+  }
+  EXPECT_EQ(testsupport::ReadFile(plain), "--===\n");
 }
 
 }  // namespace
