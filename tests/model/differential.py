@@ -25,6 +25,7 @@ import subprocess
 import sys
 import tempfile
 
+sys.dont_write_bytecode = True  # no cache files in the source folder
 from model import PADDING, model
 
 REGRESSIONS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "regressions")

@@ -3,6 +3,7 @@ agree with a tool that is wrong in the same way."""
 import sys
 import unittest
 
+sys.dont_write_bytecode = True  # no cache files in the source folder
 from model import FAILED, HEADER_END, UNREADABLE, drops, lines, model, report
 
 HEADER = b"     2.01           GLONASS NAV DATA                        RINEX VERSION / TYPE\n" \
