@@ -34,7 +34,7 @@ void CppCas::rxUpdate() {
 
 // startUra gets a value although a stopped stopwatch never reads it: a copy
 // takes it over, and copying an indeterminate value would be undefined.
-CppCas::CppCas() : startUra(0), stopUra(0), casTece(false), ascii{} { Update(); }
+CppCas::CppCas() noexcept : startUra(0), stopUra(0), casTece(false), ascii{} { Update(); }
 
 CppCas::CppCas(const CppCas& cas)
     : rawtime(cas.rawtime),

@@ -33,7 +33,7 @@ class CppCas {
 
  public:
   // A stopped stopwatch, with one reading of the local time.
-  CppCas();
+  CppCas() noexcept;
   // Takes over the calendar reading and the stopwatch of `cas`: a copy of a
   // running stopwatch measures from the Start of `cas`, which keeps running.
   CppCas(const CppCas& cas);

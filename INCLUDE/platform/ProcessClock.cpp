@@ -8,7 +8,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-Clock::time_point Origin() {
+Clock::time_point Origin() noexcept {
   static const Clock::time_point origin = Clock::now();
   return origin;
 }

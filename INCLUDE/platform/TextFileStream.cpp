@@ -35,6 +35,20 @@ bool AllEndPadding(const char* text, std::size_t size) {
   return true;
 }
 
+// How the input ends at a Ctrl-Z: cleanly when the rest of the block, and of
+// the file after it, is end padding; as a damaged file otherwise.
+TextFileBuf::End EndAfterCtrlZ(int fd, const char* rest, std::size_t size) {
+  if (!AllEndPadding(rest, size)) return TextFileBuf::End::kFailed;
+  char block[4096];
+  for (;;) {
+    const long n = rawfile::Read(fd, block, sizeof block);
+    if (n == 0) return TextFileBuf::End::kClean;
+    if (n < 0 || !AllEndPadding(block, static_cast<std::size_t>(n))) {
+      return TextFileBuf::End::kFailed;
+    }
+  }
+}
+
 // Removes, in place, every CR that stands directly before an LF; returns the new
 // size. Runs between CRs move as a whole.
 std::size_t DropCRBeforeLF(char* text, std::size_t size) {
@@ -139,7 +153,7 @@ bool TextFileBuf::FillInput() {
       size += static_cast<std::size_t>(n);
       if (const void* ctrlZ = std::memchr(fresh, kCtrlZ, static_cast<std::size_t>(n))) {
         const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(ctrlZ) - input_);
-        endKind_ = EndAfterCtrlZ(input_ + at + 1, size - at - 1);
+        endKind_ = EndAfterCtrlZ(fd_, input_ + at + 1, size - at - 1);
         size = at;
       }
     }
@@ -156,18 +170,6 @@ bool TextFileBuf::FillInput() {
   readFailed_ = endKind_ == End::kFailed;
   setg(input_, input_, input_);
   return false;
-}
-
-// Whether a Ctrl-Z is the end marker of the file or a sign of damage: the rest
-// of the block, and of the file after it, must be end padding.
-TextFileBuf::End TextFileBuf::EndAfterCtrlZ(const char* rest, std::size_t size) {
-  if (!AllEndPadding(rest, size)) return End::kFailed;
-  char block[4096];
-  for (;;) {
-    const long n = rawfile::Read(fd_, block, sizeof block);
-    if (n == 0) return End::kClean;
-    if (n < 0 || !AllEndPadding(block, static_cast<std::size_t>(n))) return End::kFailed;
-  }
 }
 
 TextFileBuf::LineRead TextFileBuf::ReadLine(char* line, std::size_t limit, std::size_t& length) {

@@ -21,8 +21,11 @@ namespace platform {
 // of less than kOutputSize characters is one write call to the system.
 class TextFileBuf : public std::streambuf {
  public:
-  static constexpr std::size_t kInputSize = 64 * 1024;
-  static constexpr std::size_t kOutputSize = 4 * 1024;
+  static constexpr std::size_t kInputSize = std::size_t{64} * 1024;
+  static constexpr std::size_t kOutputSize = std::size_t{4} * 1024;
+
+  // How the input ends once the text already read has been taken.
+  enum class End { kNotYet, kClean, kFailed };
 
   enum class LineRead {
     kLine,    // a whole line: up to an LF, or the last line of the input
@@ -65,10 +68,7 @@ class TextFileBuf : public std::streambuf {
   int sync() override;
 
  private:
-  enum class End { kNotYet, kClean, kFailed };
-
   bool FillInput();
-  End EndAfterCtrlZ(const char* rest, std::size_t size);
   bool FlushOutput();
   bool WriteTranslated(const char* text, std::size_t size, bool lineEnd);
 

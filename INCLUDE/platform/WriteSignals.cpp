@@ -6,17 +6,18 @@
 
 namespace platform {
 
-void IgnoreWriteSignals() {
+void IgnoreWriteSignals() noexcept {
 #ifndef _WIN32
-  std::signal(SIGPIPE, SIG_IGN);
-  std::signal(SIGXFSZ, SIG_IGN);
+  // Neither can fail: both are valid signals that may be ignored.
+  (void)std::signal(SIGPIPE, SIG_IGN);
+  (void)std::signal(SIGXFSZ, SIG_IGN);
 #endif
 }
 
 namespace {
 
 struct AtStartUp {
-  AtStartUp() { IgnoreWriteSignals(); }
+  AtStartUp() noexcept { IgnoreWriteSignals(); }
 } const atStartUp;
 
 }  // namespace

@@ -13,7 +13,7 @@
 namespace platform {
 
 // Ignores the signals of failed writes; nothing to do on Windows.
-void IgnoreWriteSignals();
+void IgnoreWriteSignals() noexcept;
 
 }  // namespace platform
 
