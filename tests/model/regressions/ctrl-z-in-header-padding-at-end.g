@@ -1,0 +1,2 @@
+     2.01           GLONASS NAV DATA                        RINEX VERSION / TYPE
+
