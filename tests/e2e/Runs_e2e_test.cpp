@@ -92,7 +92,7 @@ TEST(BatchRun, AnInputThatCannotBeReadIsReportedAndTheOutputLeftAlone) {
   }
 }
 
-TEST(BatchRun, AnInputWithoutReadPermissionIsReported) {
+TEST(BatchRun, UnprivilegedAnInputWithoutReadPermissionIsReported) {
   if (tool::IsWindowsBuild()) GTEST_SKIP() << "file modes are a Linux matter";
   if (::geteuid() == 0) GTEST_SKIP() << "root may read every file";
   TempDir dir;
@@ -116,7 +116,7 @@ TEST(BatchRun, AnOutputThatCannotBeWrittenIsReported) {
   EXPECT_EQ(ReadFile(in), kNav);
 }
 
-TEST(BatchRun, AnOutputWithoutWritePermissionIsReported) {
+TEST(BatchRun, UnprivilegedAnOutputWithoutWritePermissionIsReported) {
   if (tool::IsWindowsBuild()) GTEST_SKIP() << "file modes are a Linux matter";
   if (::geteuid() == 0) GTEST_SKIP() << "root may write every file";
   TempDir dir;
