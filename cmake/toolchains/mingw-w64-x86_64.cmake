@@ -22,5 +22,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# libstdc++, libgcc and winpthread go into the executable itself.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+# libstdc++, libgcc and winpthread go into the executable itself; no time stamp
+# goes into its header, so that two builds of one source are the same file.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -Wl,--no-insert-timestamp")
