@@ -1,9 +1,16 @@
 # Running the Windows build on Linux: a launcher script beside the build that
-# runs the executable under Wine (Debian package wine64) with a Wine prefix of
-# the build's own, so that nothing of a user's Wine set-up is used or changed.
-find_program(ROSBA_WINE NAMES wine64 wine HINTS /usr/lib/wine
+# runs the executable under Wine with a Wine prefix of the build's own, so that
+# nothing of a user's Wine set-up is used or changed. A 64-bit program needs
+# Wine's 64-bit half (Debian package wine64), a 32-bit one its 32-bit half
+# (wine32:i386).
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  set(_rosba_wine_bits 32)
+else()
+  set(_rosba_wine_bits 64)
+endif()
+find_program(ROSBA_WINE NAMES wine${_rosba_wine_bits} wine HINTS /usr/lib/wine
              DOC "The Wine loader that runs the Windows build")
-find_program(ROSBA_WINESERVER NAMES wineserver64 wineserver HINTS /usr/lib/wine
+find_program(ROSBA_WINESERVER NAMES wineserver${_rosba_wine_bits} wineserver HINTS /usr/lib/wine
              DOC "The Wine server of the Wine loader")
 
 # Writes ${CMAKE_BINARY_DIR}/<target>-wine for an executable target.
