@@ -11,7 +11,7 @@
 #
 #   bench/run.sh [MEGABYTES]       (default 30)
 #
-# Needs python3, cc, valgrind, strace and GNU time (/usr/bin/time); the tiny
+# Needs python3, cc, c++, valgrind, strace and GNU time (/usr/bin/time); the tiny
 # real file comes from ../shared/data when it is there, else the bundled example.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -24,6 +24,10 @@ cmake --build --preset default --target rosba > /dev/null
 rosba=$PWD/build/rosba
 cc -O2 -o "$work/minfilter" bench/minfilter.c -lm
 minfilter=$work/minfilter
+# The start-up floor of a C++ program that uses the standard streams, linked as
+# rosba is: it starts its streams and ends.
+printf '#include <iostream>\nint main() { std::cout << std::flush; }\n' > "$work/streams.cpp"
+c++ -O2 -static-libstdc++ -static-libgcc -Wl,--gc-sections -o "$work/streams-only" "$work/streams.cpp"
 python3 bench/gen_nav.py --megabytes "$mb" --seed 1 --crlf > "$work/in.g"
 python3 bench/gen_nav.py --megabytes $((mb * 4)) --seed 2 --crlf > "$work/big.g"
 python3 bench/gen_nav.py --megabytes 4 --seed 3 --crlf > "$work/small.g"
@@ -61,7 +65,9 @@ python3 -c "import sys; r, m = map(int, sys.argv[1:]); print(f'rosba {r:,}  mini
 
 echo
 echo "== start-up: CPU a run on $(basename "$tiny"), 300 alternating rounds (target: at most 1.15 x)"
-python3 bench/measure.py cpu 300 "$tiny" "$work/tiny.g" "$rosba" "$minfilter"
+# streams-only: a C++ program that only starts its standard streams, the floor
+# of any program that uses them.
+python3 bench/measure.py cpu 300 "$tiny" "$work/tiny.g" "$rosba" "$work/streams-only" "$minfilter"
 
 echo
 echo "== write calls (target: exactly one per output line)"

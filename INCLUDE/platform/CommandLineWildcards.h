@@ -8,9 +8,8 @@
 // On Linux the shell has done it already. On Windows the program receives the
 // command line as typed, and the C runtime's start-up code expands it only when
 // the program asks for it: the MinGW-w64 runtime reads the setting below (the
-// project builds with GCC or Clang only). The setting must be linked
-// into the executable itself (CMake target rosba_program_startup): nothing
-// refers to it, so the linker would leave it out of a static library.
+// project builds with GCC or Clang only). Linked into each program whole (see
+// PROG/Rosba/CMakeLists.txt).
 
 #ifdef __MINGW32__
 extern "C" int _dowildcard;

@@ -8,8 +8,8 @@
 // limit (SIGXFSZ: `ulimit -f`): no report, and an exit status other than 0 and 1.
 // Windows has no such signals and fails the write instead. So a program that
 // links this unit ignores both from start-up on (before main), and the write
-// fails with EPIPE or EFBIG like any other failed write. Like the setting of
-// CommandLineWildcards.h, the unit must be linked into the program itself.
+// fails with EPIPE or EFBIG like any other failed write. Linked into each
+// program whole (see PROG/Rosba/CMakeLists.txt).
 namespace platform {
 
 // Ignores the signals of failed writes; nothing to do on Windows.

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "NavFixtures.h"
 #include "TempDir.h"
 #include "ToolRun.h"
 
@@ -17,29 +18,10 @@ using testsupport::ProcessResult;
 using testsupport::ReadFile;
 using testsupport::TempDir;
 
-const std::string kHeader =
-    "     2.01           GLONASS NAV DATA                        RINEX VERSION / TYPE\n"
-    "rnxmerge 2.3        Rosba tests         10-DEC-19 23:55     PGM / RUN BY / DATE\n"
-    "                                                            END OF HEADER\n";
-const std::string kKept =
-    " 1 19 12 10  0 15  0.0-0.428774093133D-03-0.181898940355D-11 0.000000000000D+00\n"
-    "   -0.181828626149D+05 0.273056575462D+01-0.340275852249D-08 0.000000000000D+00\n"
-    "    0.894627865551D+04 0.283853696787D+01 0.185393272500D-08 0.300000000000D+01\n"
-    "   -0.162304559948D+05 0.296207687966D+01 0.300122425645D-08 0.300000000000D+01\n";
-const std::string kDropped =
-    " 2 19 12 10  0 15 30.0-0.428774093133D-03-0.181898940355D-11 0.000000000000D+00\n"
-    "   -0.181828626149D+05 0.273056575462D+01-0.340275852249D-08 0.000000000000D+00\n"
-    "    0.894627865551D+04 0.283853696787D+01 0.185393272500D-08 0.300000000000D+01\n"
-    "   -0.162304559948D+05 0.296207687966D+01 0.300122425645D-08 0.300000000000D+01\n";
-const std::string kInput = kHeader + kKept + kDropped + kKept;
-const std::string kCorrected = kHeader + kKept + kKept;
-
-void ExpectReport(const ProcessResult& run, const char* message) {
-  EXPECT_FALSE(run.timedOut);
-  EXPECT_EQ(run.signal, 0) << "no run ends by a signal";
-  EXPECT_EQ(run.exitStatus, 1);
-  EXPECT_EQ(run.err, tool::Report(message));
-}
+using nav::kHeader;
+const std::string kKept = nav::Record("  0.0", 1);
+const std::string kInput = nav::kInput;
+const std::string kCorrected = nav::kCorrected;
 
 class Faults : public testing::Test {
  protected:
@@ -56,13 +38,13 @@ TEST_F(Faults, ANameThatLeadsToTheOpenInputIsRefused) {
     SCOPED_TRACE(out);
     ProcessOptions options;
     options.closeInput = false;
-    ExpectReport(tool::Run({in, out}, options), tool::kSameFile);
+    tool::ExpectReport(tool::Run({in, out}, options), tool::kSameFile);
     EXPECT_EQ(ReadFile(in), kInput);
 
     options.closeInput = true;
     options.input = in + "\n" + out + "\n";
     const ProcessResult typed = tool::Run({}, options);
-    ExpectReport(typed, tool::kSameFile);
+    tool::ExpectReport(typed, tool::kSameFile, tool::Banner() + tool::Console(tool::kPrompts));
     EXPECT_EQ(ReadFile(in), kInput) << "typed names too";
   }
 }
@@ -71,14 +53,14 @@ TEST_F(Faults, AClosedPipeIsAFailedWrite) {
   const std::string in = dir_.Write("in.19g", kInput);
   ProcessOptions options;
   options.closedOutput = true;
-  ExpectReport(tool::Run({in, "/dev/stdout"}, options), tool::kOutputUnwritable);
+  tool::ExpectReport(tool::Run({in, "/dev/stdout"}, options), tool::kOutputUnwritable);
 }
 
 TEST_F(Faults, AFileSizeLimitIsAFailedWrite) {
   const std::string in = dir_.Write("in.19g", kInput);
   ProcessOptions options;
   options.fileSizeLimit = 200;
-  ExpectReport(tool::Run({in, dir_ / "out.19g"}, options), tool::kOutputUnwritable);
+  tool::ExpectReport(tool::Run({in, dir_ / "out.19g"}, options), tool::kOutputUnwritable);
   const std::string written = ReadFile(dir_ / "out.19g");
   EXPECT_EQ(written, tool::WithCRLF(kCorrected).substr(0, 200)) << "as much as the limit allows";
 }
@@ -91,7 +73,7 @@ TEST_F(Faults, AFailedWriteEndsTheRunAtOnce) {
   options.holdInputMs = 15000;
   options.timeoutSeconds = 30;
   const ProcessResult run = tool::Run({"/dev/stdin", "/dev/full"}, options);
-  ExpectReport(run, tool::kOutputUnwritable);
+  tool::ExpectReport(run, tool::kOutputUnwritable);
   EXPECT_LT(run.seconds, 10.0);
 }
 
@@ -134,7 +116,7 @@ TEST_F(Faults, AReadErrorIsReportedAfterTheLastWholeLine) {
     options.environment = tool::ReadFaultAt(in, c.offset);
     const ProcessResult run = tool::Run({in, dir_ / "out.19g"}, options);
     if (c.report != nullptr) {
-      ExpectReport(run, c.report);
+      tool::ExpectReport(run, c.report);
     } else {
       EXPECT_EQ(run.exitStatus, 0);
       EXPECT_EQ(run.err, "");

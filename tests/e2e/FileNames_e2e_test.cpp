@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "NavFixtures.h"
 #include "TempDir.h"
 #include "ToolRun.h"
 
@@ -16,33 +17,9 @@ using testsupport::PathExists;
 using testsupport::ReadFile;
 using testsupport::TempDir;
 
-const std::string kHeader =
-    "     2.01           GLONASS NAV DATA                        RINEX VERSION / TYPE\r\n"
-    "                                                            END OF HEADER\r\n";
-const std::string kKeptRecord =
-    " 1 19  3 20  0 15  0.0 1.234567890123D-04 0.000000000000D+00 0.000000000000D+00\r\n"
-    "   -1.234567890123D+04 1.234567890123D+00 0.000000000000D+00 0.000000000000D+00\r\n"
-    "    1.234567890123D+04 1.234567890123D+00 0.000000000000D+00 1.000000000000D+00\r\n"
-    "    1.234567890123D+04 1.234567890123D+00 0.000000000000D+00 0.000000000000D+00\r\n";
-const std::string kDroppedRecord =
-    " 2 19  3 20  0 15 30.0 1.234567890123D-04 0.000000000000D+00 0.000000000000D+00\r\n"
-    "   -1.234567890123D+04 1.234567890123D+00 0.000000000000D+00 0.000000000000D+00\r\n"
-    "    1.234567890123D+04 1.234567890123D+00 0.000000000000D+00 1.000000000000D+00\r\n"
-    "    1.234567890123D+04 1.234567890123D+00 0.000000000000D+00 0.000000000000D+00\r\n";
-const std::string kInput = kHeader + kKeptRecord + kDroppedRecord;
-const std::string kCorrected = kHeader + kKeptRecord;
-
-// A relative name of exactly `length` characters inside `dir`, made of folders
-// of at most 200 characters (a file system takes no longer name for one folder);
-// the folders are created.
-std::string LongName(const TempDir& dir, std::size_t length, char last) {
-  std::string name;
-  while (length - name.size() > 201) {
-    name += std::string(200, 'd') + "/";
-    std::filesystem::create_directory(dir / name);
-  }
-  return name + std::string(length - name.size(), last);
-}
+// CR LF in, CR LF out: the files of Windows users.
+const std::string kInput = tool::WithCRLF(nav::kInput);
+const std::string kCorrected = tool::WithCRLF(nav::kCorrected);
 
 testsupport::ProcessOptions In(const std::string& directory) {
   testsupport::ProcessOptions options;
@@ -50,29 +27,17 @@ testsupport::ProcessOptions In(const std::string& directory) {
   return options;
 }
 
-void ExpectReport(const testsupport::ProcessResult& run, const char* message) {
-  EXPECT_EQ(run.exitStatus, 1);
-  EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err, tool::Report(message));
-}
-
-void ExpectSilentSuccess(const testsupport::ProcessResult& run) {
-  EXPECT_EQ(run.exitStatus, 0);
-  EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err, "");
-}
-
 // Relative names: the working directory in front makes them longer still, and
 // the Windows build must find their full path itself to reach them.
 TEST(FileNames, RelativeNamesOf511CharactersReachTheirFiles) {
   TempDir dir;
-  const std::string input = LongName(dir, 511, 'i');
+  const std::string input = tool::LongName(dir, 511, 'i');
   const std::string output = input.substr(0, input.size() - 1) + "o";
   dir.Write(input, kInput);
 
   const auto run = tool::Run({input, output}, In(dir.path()));
 
-  ExpectSilentSuccess(run);
+  tool::ExpectSilentSuccess(run);
   EXPECT_EQ(ReadFile(dir / output), kCorrected);
 }
 
@@ -88,7 +53,7 @@ TEST(FileNames, TheSameFileByAnyNameIsRefusedAndKept) {
     std::string output;
   };
   TempDir dir;
-  const std::string longName = LongName(dir, 511, 'f');
+  const std::string longName = tool::LongName(dir, 511, 'f');
   std::filesystem::create_directory(dir / "sub");
   const Case cases[] = {
       {"the same name", false, "in.g", "in.g"},
@@ -104,7 +69,7 @@ TEST(FileNames, TheSameFileByAnyNameIsRefusedAndKept) {
 
     const auto run = tool::Run({row.input, row.output}, In(dir.path()));
 
-    ExpectReport(run, tool::kSameFile);
+    tool::ExpectReport(run, tool::kSameFile);
     EXPECT_EQ(ReadFile(dir / row.input), kInput);
   }
 }
@@ -124,7 +89,7 @@ TEST_F(Wildcards, APatternMatchingOneFileIsTheInput) {
 
   const auto run = tool::Run({"*.19g", "out.txt"}, In(dir_.path()));
 
-  ExpectSilentSuccess(run);
+  tool::ExpectSilentSuccess(run);
   EXPECT_EQ(ReadFile(dir_ / "out.txt"), kCorrected);
 }
 
@@ -134,7 +99,7 @@ TEST_F(Wildcards, APatternMatchingTwoFilesMakesFourArguments) {
 
   const auto run = tool::Run({"brdc*.19g", "out.txt"}, In(dir_.path()));
 
-  ExpectReport(run, tool::kArgumentCount);
+  tool::ExpectReport(run, tool::kArgumentCount);
   EXPECT_FALSE(PathExists(dir_ / "out.txt"));
   EXPECT_EQ(ReadFile(dir_ / "brdc0800.19g"), kInput);
 }
@@ -142,7 +107,7 @@ TEST_F(Wildcards, APatternMatchingTwoFilesMakesFourArguments) {
 TEST_F(Wildcards, APatternMatchingNothingStaysAsTyped) {
   const auto run = tool::Run({"*.19g", "out.txt"}, In(dir_.path()));
 
-  ExpectReport(run, tool::kInputMissing);
+  tool::ExpectReport(run, tool::kInputMissing);
   EXPECT_FALSE(PathExists(dir_ / "out.txt"));
 }
 

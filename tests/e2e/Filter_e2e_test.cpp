@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "NavFixtures.h"
 #include "TempDir.h"
 #include "ToolRun.h"
 
@@ -13,25 +14,10 @@ namespace {
 using testsupport::ReadFile;
 using testsupport::TempDir;
 
-const std::string kHeader =
-    "     2.01           GLONASS NAV DATA                        RINEX VERSION / TYPE\n"
-    "rnxmerge 2.3        Rosba tests         10-DEC-19 23:55     PGM / RUN BY / DATE\n"
-    "                                                            END OF HEADER\n";
-
-// The first line of a record with this seconds field (five characters, columns 18-22).
-std::string First(const std::string& seconds, int slot = 1) {
-  return (slot < 10 ? " " : "") + std::to_string(slot) + " 19 12 10  0 15" + seconds +
-         "-0.428774093133D-03-0.181898940355D-11 0.000000000000D+00\n";
-}
-
-std::string Orbit(char tag) {
-  return "   -0.181828626149D+05 0.273056575462D+01-0.340275852249D-08 0.00000000000" +
-         std::string(1, tag) + "D+00\n";
-}
-
-std::string Record(const std::string& seconds, int slot = 1) {
-  return First(seconds, slot) + Orbit('a') + Orbit('b') + Orbit('c');
-}
+using nav::First;
+using nav::kHeader;
+using nav::Orbit;
+using nav::Record;
 
 struct Outcome {
   int exitStatus;

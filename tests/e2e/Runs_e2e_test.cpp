@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "NavFixtures.h"
 #include "TempDir.h"
 #include "ToolRun.h"
 
@@ -18,37 +19,12 @@ using testsupport::ProcessResult;
 using testsupport::ReadFile;
 using testsupport::TempDir;
 
-const std::string kNav =
-    "     2.01           GLONASS NAV DATA                        RINEX VERSION / TYPE\n"
-    "                                                            END OF HEADER\n"
-    " 3 19 12 10  0 15 30.0-0.428774093133D-03-0.181898940355D-11 0.000000000000D+00\n"
-    "    0.1\n    0.2\n    0.3\n"
-    " 4 19 12 10  0 15  0.0-0.428774093133D-03-0.181898940355D-11 0.000000000000D+00\n"
-    "    0.4\n    0.5\n    0.6\n";
-const std::string kCorrected =
-    "     2.01           GLONASS NAV DATA                        RINEX VERSION / TYPE\r\n"
-    "                                                            END OF HEADER\r\n"
-    " 4 19 12 10  0 15  0.0-0.428774093133D-03-0.181898940355D-11 0.000000000000D+00\r\n"
-    "    0.4\r\n    0.5\r\n    0.6\r\n";
+const std::string kNav = nav::kInput;
+const std::string kCorrected = tool::WithCRLF(nav::kCorrected);
 
-// A name of exactly `length` characters for a file in `dir`, through nested
-// folders, since one path component holds at most 255 characters.
+// A name of exactly `length` characters, from the root, for a file in `dir`.
 std::string NameOfLength(const TempDir& dir, std::size_t length) {
-  std::string path = dir.path();
-  while (path.size() + 1 + 200 < length - 10) {
-    path += "/" + std::string(200, 'd');
-    ::mkdir(path.c_str(), 0755);
-  }
-  path += "/";
-  path += std::string(length - path.size(), 'f');
-  return path;
-}
-
-void ExpectFailure(const ProcessResult& result, const char* report, const std::string& out = "") {
-  EXPECT_FALSE(result.timedOut);
-  EXPECT_EQ(result.exitStatus, 1);
-  EXPECT_EQ(result.out, out);
-  EXPECT_EQ(result.err, tool::Report(report));
+  return dir / tool::LongName(dir, length - dir.path().size() - 1);
 }
 
 // Batch runs never read standard input: it stays open, and a read would hang.
@@ -77,7 +53,7 @@ TEST(BatchRun, AnyOtherNumberOfArgumentsIsReported) {
       {in}, {in, dir / "out.19g", "extra"}, {in, dir / "out.19g", "a", "b"}, {""}};
   for (const auto& arguments : cases) {
     SCOPED_TRACE(arguments.size());
-    ExpectFailure(tool::Run(arguments, NoInput()), tool::kArgumentCount);
+    tool::ExpectReport(tool::Run(arguments, NoInput()), tool::kArgumentCount);
     EXPECT_FALSE(PathExists(dir / "out.19g"));
   }
 }
@@ -87,7 +63,7 @@ TEST(BatchRun, AnInputThatCannotBeReadIsReportedAndTheOutputLeftAlone) {
   const std::string out = dir.Write("out.19g", "keep me\n");
   for (const std::string& in : {dir / "missing.19g", dir.path(), std::string()}) {
     SCOPED_TRACE(in);
-    ExpectFailure(tool::Run({in, out}, NoInput()), tool::kInputMissing);
+    tool::ExpectReport(tool::Run({in, out}, NoInput()), tool::kInputMissing);
     EXPECT_EQ(ReadFile(out), "keep me\n");
   }
 }
@@ -98,7 +74,7 @@ TEST(BatchRun, UnprivilegedAnInputWithoutReadPermissionIsReported) {
   TempDir dir;
   const std::string in = dir.Write("in.19g", kNav);
   ::chmod(in.c_str(), 0200);
-  ExpectFailure(tool::Run({in, dir / "out.19g"}, NoInput()), tool::kInputMissing);
+  tool::ExpectReport(tool::Run({in, dir / "out.19g"}, NoInput()), tool::kInputMissing);
   EXPECT_FALSE(PathExists(dir / "out.19g"));
 }
 
@@ -107,11 +83,11 @@ TEST(BatchRun, AnOutputThatCannotBeWrittenIsReported) {
   const std::string in = dir.Write("in.19g", kNav);
   for (const std::string& out : {dir.path(), dir / "no-such-folder/out.19g", std::string()}) {
     SCOPED_TRACE(out);
-    ExpectFailure(tool::Run({in, out}, NoInput()), tool::kOutputUnwritable);
+    tool::ExpectReport(tool::Run({in, out}, NoInput()), tool::kOutputUnwritable);
   }
   if (!tool::IsWindowsBuild() && PathExists("/dev/full")) {
     SCOPED_TRACE("a full disk");
-    ExpectFailure(tool::Run({in, "/dev/full"}, NoInput()), tool::kOutputUnwritable);
+    tool::ExpectReport(tool::Run({in, "/dev/full"}, NoInput()), tool::kOutputUnwritable);
   }
   EXPECT_EQ(ReadFile(in), kNav);
 }
@@ -123,7 +99,7 @@ TEST(BatchRun, UnprivilegedAnOutputWithoutWritePermissionIsReported) {
   const std::string in = dir.Write("in.19g", kNav);
   const std::string out = dir.Write("out.19g", "old\n");
   ::chmod(out.c_str(), 0444);
-  ExpectFailure(tool::Run({in, out}, NoInput()), tool::kOutputUnwritable);
+  tool::ExpectReport(tool::Run({in, out}, NoInput()), tool::kOutputUnwritable);
   EXPECT_EQ(ReadFile(out), "old\n");
 }
 
@@ -135,7 +111,7 @@ TEST(BatchRun, TheSameFileAsInputAndOutputIsRefusedAndKept) {
   if (::link(in.c_str(), (dir / "hardlink.19g").c_str()) == 0) outputs.push_back(dir / "hardlink.19g");
   for (const std::string& out : outputs) {
     SCOPED_TRACE(out);
-    ExpectFailure(tool::Run({in, out}, NoInput()), tool::kSameFile);
+    tool::ExpectReport(tool::Run({in, out}, NoInput()), tool::kSameFile);
     EXPECT_EQ(ReadFile(in), kNav);
   }
 }
@@ -159,8 +135,8 @@ TEST(BothRuns, NamesOfUpTo511CharactersWork) {
   EXPECT_EQ(ReadFile(out), kCorrected);
 
   const std::string tooLong = in + "x";
-  ExpectFailure(tool::Run({tooLong, out}, NoInput()), tool::kNameTooLong);
-  ExpectFailure(tool::Run({in, tooLong}, NoInput()), tool::kNameTooLong);
+  tool::ExpectReport(tool::Run({tooLong, out}, NoInput()), tool::kNameTooLong);
+  tool::ExpectReport(tool::Run({in, tooLong}, NoInput()), tool::kNameTooLong);
   EXPECT_FALSE(PathExists(tooLong));
 }
 
@@ -175,7 +151,7 @@ TEST(BatchRun, TheShellExpandsAPatternBeforeTheArgumentsAreCounted) {
 
   dir.Write("brdc0020.19g", kNav);
   result = testsupport::RunProgram({"/bin/sh", "-c", script, tool::Path()}, NoInput());
-  ExpectFailure(result, tool::kArgumentCount);
+  tool::ExpectReport(result, tool::kArgumentCount);
 }
 
 // An interactive run with these typed answers.
@@ -222,7 +198,7 @@ TEST(InteractiveRun, ReportsAfterBothPrompts) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    ExpectFailure(Interactive(c.typed), c.report, tool::Banner() + tool::Console(tool::kPrompts));
+    tool::ExpectReport(Interactive(c.typed), c.report, tool::Banner() + tool::Console(tool::kPrompts));
   }
   EXPECT_EQ(ReadFile(in), kNav);
 }

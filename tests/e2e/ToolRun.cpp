@@ -1,6 +1,9 @@
 #include "ToolRun.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
+#include <filesystem>
 
 namespace tool {
 
@@ -40,6 +43,31 @@ std::vector<std::string> ReadFaultAt(const std::string& file, std::size_t offset
           "ROSBA_READ_FAULT_AT=" + std::to_string(offset),
           // A tool built with AddressSanitizer wants its runtime loaded first.
           "ASAN_OPTIONS=verify_asan_link_order=0"};
+}
+
+std::string LongName(const testsupport::TempDir& dir, std::size_t length, char last) {
+  std::string name;
+  while (length - name.size() > 201) {
+    name += std::string(200, 'd') + "/";
+    std::filesystem::create_directories(dir / name);
+  }
+  return name + std::string(length - name.size(), last);
+}
+
+void ExpectReport(const testsupport::ProcessResult& run, const char* message,
+                  const std::string& out) {
+  EXPECT_FALSE(run.timedOut);
+  EXPECT_EQ(run.signal, 0) << "no run ends by a signal";
+  EXPECT_EQ(run.exitStatus, 1);
+  EXPECT_EQ(run.out, out);
+  EXPECT_EQ(run.err, Report(message));
+}
+
+void ExpectSilentSuccess(const testsupport::ProcessResult& run) {
+  EXPECT_FALSE(run.timedOut);
+  EXPECT_EQ(run.exitStatus, 0);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "");
 }
 
 std::string WithCRLF(const std::string& text) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Process.h"
+#include "TempDir.h"
 
 // Running the built tool as a user would.
 //
@@ -30,6 +31,18 @@ std::vector<std::string> ReadFaultAt(const std::string& file, std::size_t offset
 std::string WithCRLF(const std::string& text);
 // What the tool prints to a console for `text`: LF becomes CR LF on Windows.
 std::string Console(const std::string& text);
+
+// A relative name of exactly `length` characters for a file inside `dir`, the
+// last of them `last`, through folders of at most 200 characters each (a file
+// system takes no longer name for one folder); the folders are created.
+std::string LongName(const testsupport::TempDir& dir, std::size_t length, char last = 'f');
+
+// A run that ended with the tool's report of `message` on standard error and
+// exit status 1, `out` on standard output, by no signal and in time.
+void ExpectReport(const testsupport::ProcessResult& run, const char* message,
+                  const std::string& out = "");
+// A run that ended with exit status 0 and printed nothing.
+void ExpectSilentSuccess(const testsupport::ProcessResult& run);
 
 // The texts the tool prints.
 std::string Banner();

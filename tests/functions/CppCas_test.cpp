@@ -271,23 +271,20 @@ TEST(CppCasPocakaj, LeavesARunningStopwatchRunning) {
   EXPECT_EQ(cas.Stop(), 2.0);  // 2000
 }
 
-TEST(CppCasPocakaj, ShortRealWait) {
+// The one real wait of the suite: one second on the real clocks, measured both
+// by the stopwatch and from outside.
+TEST(CppCasPocakaj, WaitsOneRealSecond) {
   using Clock = std::chrono::steady_clock;
   CppCas cas;
+  cas.Start();
   const Clock::time_point before = Clock::now();
   cas.Pocakaj(1);
   const auto waited = Clock::now() - before;
-  EXPECT_GE(waited, std::chrono::milliseconds(999));
-  EXPECT_LT(waited, std::chrono::milliseconds(2500));
-}
-
-TEST(CppCasPocakaj, StopwatchOnTheRealClock) {
-  CppCas cas;
-  cas.Start();
-  cas.Pocakaj(1);
   const double seconds = cas.Stop();
+  EXPECT_GE(waited, std::chrono::milliseconds(999));
+  EXPECT_LT(waited, std::chrono::seconds(10)) << "a loaded machine may be slow, not this slow";
   EXPECT_GE(seconds, 1.0);
-  EXPECT_LT(seconds, 2.5);
+  EXPECT_LT(seconds, 10.0);
 }
 
 }  // namespace

@@ -14,7 +14,6 @@ TEST(FunConst, ArithmeticIsExtendedPrecision) {
   volatile long double one = 1.0L;
   volatile long double tiny = std::ldexp(1.0L, -63);
   EXPECT_NE(one + tiny, one);
-  EXPECT_EQ(std::numeric_limits<long double>::digits, 64);
 }
 
 TEST(FunConst, PiIsTheDoubleNearestPiWidened) {
@@ -86,12 +85,6 @@ TEST(FunConst, Sec2HMSCarriesAFullMinuteWithinTolerance) {
       {"1e-11 short of 25 h", 25 * kHour - 1e-11L, 25, 0, 0.0L, 0},
   };
   for (const HmsCase& c : cases) ExpectHms(c);
-  // Just outside the tolerance the seconds stay below a full minute.
-  std::uint16_t h = 0;
-  std::uint16_t m = 0;
-  long double s = 0;
-  Sec2HMS(60.0L - 2e-10L, h, m, s);
-  EXPECT_LT(s, 60.0L - static_cast<long double>(1e-10));
 }
 
 TEST(FunConst, Sec2HMSKeepsHoursModulo65536) {

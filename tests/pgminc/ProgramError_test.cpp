@@ -15,7 +15,7 @@ namespace {
 using testsupport::ProcessOptions;
 using testsupport::RunFunction;
 
-TEST(Reports, WriteFourLinesOnTheirStream) {
+TEST(ProgramError, ReportsWriteFourLinesOnTheirStream) {
   struct Case {
     const char* name;
     void (*report)();
@@ -57,7 +57,7 @@ TEST(Reports, WriteFourLinesOnTheirStream) {
   }
 }
 
-TEST(Reports, AnErrorFlushesStandardOutputFirst) {
+TEST(ProgramError, AnErrorFlushesStandardOutputFirst) {
   // Standard output and standard error on one pipe: the order is what a console shows.
   ProcessOptions options;
   const auto result = RunFunction(
@@ -70,7 +70,7 @@ TEST(Reports, AnErrorFlushesStandardOutputFirst) {
   EXPECT_EQ(result.out, "pending, no line end\n**** Rosba: Error -> Stop ****\n     Exiting Rosba ... \n\n");
 }
 
-TEST(Reports, AnErrorWithWaitDiscardsBufferedInputAndWaitsForEnter) {
+TEST(ProgramError, AnErrorWithWaitDiscardsBufferedInputAndWaitsForEnter) {
   ProcessOptions options;
   options.input = "answer\nmore typed ahead\n";
   options.holdInputMs = 400;
@@ -84,13 +84,13 @@ TEST(Reports, AnErrorWithWaitDiscardsBufferedInputAndWaitsForEnter) {
   EXPECT_GE(result.seconds, 0.35) << "typed-ahead input must not end the wait";
 }
 
-TEST(Reports, AnErrorWithWaitEndsAtOnceAtTheEndOfInput) {
+TEST(ProgramError, AnErrorWithWaitEndsAtOnceAtTheEndOfInput) {
   const auto result = RunFunction([] { ProgramError("Rosba", "Stop", true); });
   EXPECT_EQ(result.exitStatus, 1);
   EXPECT_FALSE(result.timedOut);
 }
 
-TEST(Reports, AnErrorRunsTheExitFunctions) {
+TEST(ProgramError, AnErrorRunsTheExitFunctions) {
   const auto result = RunFunction([] {
     std::atexit([] { std::cout << "exit function ran" << std::endl; });
     ProgramError("Rosba", "Stop", false);

@@ -8,14 +8,11 @@
 #include <string>
 
 #include "Process.h"
+#include "StreamState.h"
 #include "TimeZone.h"
 #include "platform/CalendarClock.h"
 
 namespace {
-
-// Written after each call: "x" shows a field width left behind (it would be
-// padded), the padded "y" shows the fill and the alignment left behind.
-void Probe(std::ostream& out) { out << "x" << std::setw(3) << "y"; }
 
 std::string Rule(char chr, std::size_t n) { return std::string(n, chr); }
 const std::string kEquals110 = Rule('=', 110);
@@ -83,7 +80,7 @@ TEST(ProgramOutput, SubTitlesAndTableLabelLines) {
     const auto result = testsupport::RunFunction([&] {
       row.setup();
       row.function(row.subtitle, row.nblak);
-      Probe(std::cout);
+      testsupport::ProbeStreamState(std::cout);
     });
     EXPECT_EQ(result.exitStatus, 0);
     EXPECT_EQ(result.out, row.expected);
@@ -191,7 +188,7 @@ TEST(ProgramOutput, CerrPrintLine) {
     const auto result = testsupport::RunFunction([&] {
       row.setup();
       ProgramCerrPrint(row.pgm, row.fun, row.prt, row.dlm);
-      Probe(std::cerr);
+      testsupport::ProbeStreamState(std::cerr);
     });
     EXPECT_EQ(result.exitStatus, 0);
     EXPECT_EQ(result.out, "");

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "Process.h"
+#include "StreamState.h"
 #include "platform/ProcessClock.h"
 
 namespace {
@@ -21,13 +22,6 @@ std::string EndErr(const char* seconds) {
 std::string EndOut(const char* seconds) {
   return kEquals110 + "\nPROGRAM:     Rosba     ***** SUCCESFULLY ENDED [" + seconds +
          " s] *****\n" + kEquals110 + "\n\n";
-}
-
-// Written after the calls: "x" shows a field width left behind, the padded "y"
-// the fill and the alignment, 2.5 and 7 the floating-point notation.
-void Probe(std::ostream& out) {
-  out << "x" << std::setw(3) << "y"
-      << " " << 2.5 << " " << 7;
 }
 
 struct RunCase {
@@ -114,7 +108,7 @@ TEST(ProgramUtil, StandardErrorStateLeftBehind) {
          platform::SteppedProcessClock clock(0, 0);
          std::cerr << std::left;
          EndProg(true, false);
-         Probe(std::cerr);
+         testsupport::ProbeStreamNotation(std::cerr);
        },
        "", EndErr("0.000") + "x  y 2.500 7"},
       {"fixed notation replaces a scientific one",
@@ -122,7 +116,7 @@ TEST(ProgramUtil, StandardErrorStateLeftBehind) {
          platform::SteppedProcessClock clock(0, 0);
          std::cerr << std::scientific;
          EndProg(true, false);
-         Probe(std::cerr);
+         testsupport::ProbeStreamNotation(std::cerr);
        },
        "", EndErr("0.000") + "x  y 2.500 7"},
       {"the start line leaves right alignment only",
@@ -130,7 +124,7 @@ TEST(ProgramUtil, StandardErrorStateLeftBehind) {
          platform::SteppedProcessClock clock(0, 0);
          std::cerr << std::left;
          StartProg(true, " go");
-         Probe(std::cerr);
+         testsupport::ProbeStreamNotation(std::cerr);
        },
        "", "\nRosba     ++ go\nx  y 2.5 7"},
       {"quiet calls leave standard error alone",
@@ -140,7 +134,7 @@ TEST(ProgramUtil, StandardErrorStateLeftBehind) {
          std::cerr.fill('*');
          StartProg(false, "");
          EndProg(false, true);
-         Probe(std::cerr);
+         testsupport::ProbeStreamNotation(std::cerr);
        },
        EndOut("0.000"), "xy** 2.5 7"},
   };

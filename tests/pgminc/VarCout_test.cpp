@@ -8,14 +8,11 @@
 #include <string>
 
 #include "Process.h"
+#include "StreamState.h"
 #include "TempDir.h"
 #include "platform/TextFileStream.h"
 
 namespace {
-
-// Written after each call: "x" shows a field width left behind (it would be
-// padded), the padded "y" shows the fill and the alignment left behind.
-void Probe(std::ostream& out) { out << "x" << std::setw(3) << "y"; }
 
 void NoSetup() {}
 void FillZero() { std::cout.fill('0'); }
@@ -60,7 +57,7 @@ TEST(VarCout, RulesOnStandardOutput) {
       } else {
         PrintCharNoEndl(row.chr, row.n);
       }
-      Probe(std::cout);
+      testsupport::ProbeStreamState(std::cout);
     });
     EXPECT_EQ(result.exitStatus, 0);
     EXPECT_EQ(result.out, row.expected);
@@ -85,13 +82,13 @@ TEST(VarCout, RulesIntoTextFileHaveCrLfAndLeaveTheFileStreamsFillBlank) {
     PrintChar('=', 3, out);
     out << std::left;
     PrintCharNoEndl('-', 4, out);
-    Probe(out);
+    testsupport::ProbeStreamState(out);
     out << std::right;
     PrintChar('*', 0, out);
     PrintCharNoEndl('*', -3, out);
     out.fill('.');
     PrintChar('~', -1, out);
-    Probe(out);
+    testsupport::ProbeStreamState(out);
     out << std::endl;
     PrintChar('+', 1, out);
     out.close();

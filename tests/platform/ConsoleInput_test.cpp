@@ -31,7 +31,7 @@ std::string TwoAnswers(const std::string& typed, std::size_t size) {
   return result.out;
 }
 
-TEST(ReadAnswer, ReadsWholeLines) {
+TEST(ConsoleInput, ReadAnswerReadsWholeLines) {
   struct Case {
     const char* name;
     std::string typed;
@@ -54,7 +54,7 @@ TEST(ReadAnswer, ReadsWholeLines) {
   }
 }
 
-TEST(WaitForEnter, DiscardsBufferedInputThenWaitsForOneCharacter) {
+TEST(ConsoleInput, WaitForEnterDiscardsBufferedInputThenWaitsForOneCharacter) {
   ProcessOptions options;
   options.input = "first\nsecond\nthird\n";
   options.holdInputMs = 400;
@@ -68,7 +68,7 @@ TEST(WaitForEnter, DiscardsBufferedInputThenWaitsForOneCharacter) {
   EXPECT_GE(result.seconds, 0.35) << "the buffered lines must not satisfy the wait";
 }
 
-TEST(WaitForEnter, ReturnsAtOnceAtTheEndOfInput) {
+TEST(ConsoleInput, WaitForEnterReturnsAtOnceAtTheEndOfInput) {
   const auto result = RunFunction([] { platform::WaitForEnter(); });
   EXPECT_EQ(result.exitStatus, 0);
   EXPECT_FALSE(result.timedOut);

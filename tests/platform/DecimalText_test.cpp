@@ -10,7 +10,7 @@ namespace {
 
 using platform::DecimalToDouble;
 
-TEST(DecimalToDouble, ReadsTheLongestDecimalPrefix) {
+TEST(DecimalText, ReadsTheLongestDecimalPrefix) {
   const double inf = std::numeric_limits<double>::infinity();
   struct Case {
     const char* name;
@@ -58,7 +58,7 @@ TEST(DecimalToDouble, ReadsTheLongestDecimalPrefix) {
   }
 }
 
-TEST(DecimalToDouble, KeepsTheSignOfZero) {
+TEST(DecimalText, KeepsTheSignOfZero) {
   EXPECT_TRUE(std::signbit(DecimalToDouble(" -0.0")));
   EXPECT_TRUE(std::signbit(DecimalToDouble("-1e-400")));
   EXPECT_FALSE(std::signbit(DecimalToDouble("  0.0")));

@@ -12,7 +12,7 @@ namespace {
 
 using testsupport::TempDir;
 
-TEST(SameFile, FindsOneFileBehindAnyPath) {
+TEST(FileIdentity, FindsOneFileBehindAnyPath) {
   TempDir dir;
   const std::string file = dir.Write("file", "x");
   const std::string other = dir.Write("other", "x");
@@ -39,7 +39,7 @@ TEST(SameFile, FindsOneFileBehindAnyPath) {
   }
 }
 
-TEST(SameFile, KnowsAnOpenFileByNamesThatLeadToItOnlyWhileItIsOpen) {
+TEST(FileIdentity, KnowsAnOpenFileByNamesThatLeadToItOnlyWhileItIsOpen) {
   TempDir dir;
   const std::string file = dir.Write("file", "x");
   const std::string other = dir.Write("other", "x");

@@ -22,7 +22,11 @@ TempDir::~TempDir() {
 
 std::string TempDir::Write(const std::string& name, const std::string& bytes) const {
   const std::string path = *this / name;
-  std::ofstream(path, std::ios::binary) << bytes;
+  std::ofstream file(path, std::ios::binary);
+  file << bytes;
+  file.close();
+  // A fixture that is not there would fail a test much later, for another reason.
+  if (!file) throw std::runtime_error("cannot write the fixture " + path);
   return path;
 }
 

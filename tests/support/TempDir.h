@@ -16,7 +16,8 @@ class TempDir {
   const std::string& path() const { return path_; }
   // The path of `name` inside the directory.
   std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-  // Writes `bytes` to the file `name` inside the directory and returns its path.
+  // Writes `bytes` to the file `name` inside the directory and returns its path;
+  // throws when the file cannot be written, which fails the test at once.
   std::string Write(const std::string& name, const std::string& bytes) const;
 
  private:
