@@ -23,7 +23,7 @@ bool FileExistsByName(const std::string& name) {
   return FileExists(f);
 }
 
-TEST(FileExists, TrueOnlyForAFileThatCanBeRead) {
+TEST(cfilef, FileExistsTrueOnlyForAFileThatCanBeRead) {
   TempDir dir;
   const std::string file = dir.Write("file.g", "content\n");
   const std::string empty = dir.Write("empty.g", "");
@@ -44,7 +44,7 @@ TEST(FileExists, TrueOnlyForAFileThatCanBeRead) {
   EXPECT_EQ(ReadFile(file), "content\n") << "the file is left as it was";
 }
 
-TEST(FileExists, UnprivilegedFalseForAFileThatMayNotBeRead) {
+TEST(cfilef, FileExistsUnprivilegedFalseForAFileThatMayNotBeRead) {
   if (::geteuid() == 0) GTEST_SKIP() << "root may read every file";
   TempDir dir;
   const std::string file = dir.Write("secret.g", "x");
@@ -52,14 +52,14 @@ TEST(FileExists, UnprivilegedFalseForAFileThatMayNotBeRead) {
   EXPECT_FALSE(FileExists(file));
 }
 
-TEST(FileExists, StringFormUsesTheNameUpToItsFirstZero) {
+TEST(cfilef, FileExistsStringFormUsesTheNameUpToItsFirstZero) {
   TempDir dir;
   const std::string file = dir.Write("file.g", "x");
   EXPECT_TRUE(FileExists(file + std::string("\0garbage", 8)));
   EXPECT_FALSE(FileExists(std::string("\0", 1) + file));
 }
 
-TEST(RemFile, CountsAMissingFileAsRemoved) {
+TEST(cfilef, RemFileCountsAMissingFileAsRemoved) {
   TempDir dir;
   const std::string file = dir.Write("file.g", "x");
   char name[512];
@@ -76,7 +76,7 @@ TEST(RemFile, CountsAMissingFileAsRemoved) {
   EXPECT_TRUE(RemFile(""));
 }
 
-TEST(RemFile, FalseForADirectoryAndTheDirectoryStays) {
+TEST(cfilef, RemFileFalseForADirectoryAndTheDirectoryStays) {
   TempDir dir;
   const std::string folder = dir / "folder";
   ASSERT_EQ(::mkdir(folder.c_str(), 0755), 0);
@@ -84,7 +84,7 @@ TEST(RemFile, FalseForADirectoryAndTheDirectoryStays) {
   EXPECT_TRUE(PathExists(folder));
 }
 
-TEST(RemFile, UnprivilegedFalseWhenTheSystemRefusesAndTheFileStays) {
+TEST(cfilef, RemFileUnprivilegedFalseWhenTheSystemRefusesAndTheFileStays) {
   if (::geteuid() == 0) GTEST_SKIP() << "root may remove from any directory";
   TempDir dir;
   const std::string folder = dir / "folder";
@@ -96,7 +96,7 @@ TEST(RemFile, UnprivilegedFalseWhenTheSystemRefusesAndTheFileStays) {
   ::chmod(folder.c_str(), 0755);
 }
 
-TEST(PathSplitting, CutsAtTheLastBackslashOnly) {
+TEST(cfilef, PathSplittingCutsAtTheLastBackslashOnly) {
   struct Case {
     const char* file;
     const char* base;
