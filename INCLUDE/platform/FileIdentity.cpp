@@ -58,12 +58,6 @@ bool Same(const Identity& a, const Identity& b) {
 
 #endif
 
-bool SameFile(const char* first, const char* second) {
-  Identity a;
-  Identity b;
-  return ReadIdentity(first, a) && ReadIdentity(second, b) && Same(a, b);
-}
-
 bool SameFile(int descriptor, const char* name) {
   Identity a;
   Identity b;
