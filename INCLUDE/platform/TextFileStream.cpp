@@ -35,17 +35,15 @@ bool AllEndPadding(const char* text, std::size_t size) {
   return true;
 }
 
-// How the input ends at a Ctrl-Z: cleanly when the rest of the block, and of
-// the file after it, is end padding; as a damaged file otherwise.
-TextFileBuf::End EndAfterCtrlZ(int fd, const char* rest, std::size_t size) {
-  if (!AllEndPadding(rest, size)) return TextFileBuf::End::kFailed;
+// True when a Ctrl-Z is the end marker of the file: the rest of the block, and
+// of the file after it, is end padding. False for a damaged file.
+bool CtrlZEndsTheFile(int fd, const char* rest, std::size_t size) {
+  if (!AllEndPadding(rest, size)) return false;
   char block[4096];
   for (;;) {
     const long n = rawfile::Read(fd, block, sizeof block);
-    if (n == 0) return TextFileBuf::End::kClean;
-    if (n < 0 || !AllEndPadding(block, static_cast<std::size_t>(n))) {
-      return TextFileBuf::End::kFailed;
-    }
+    if (n == 0) return true;
+    if (n < 0 || !AllEndPadding(block, static_cast<std::size_t>(n))) return false;
   }
 }
 
@@ -103,7 +101,6 @@ bool TextFileBuf::open(const char* name, std::ios_base::openmode mode) {
   reading_ = access == rawfile::Access::kRead;
   writing_ = !reading_;
   endKind_ = End::kNotYet;
-  readFailed_ = false;
   lineFailed_ = false;
   heldCR_ = false;
   setg(input_, input_, input_);
@@ -153,7 +150,8 @@ bool TextFileBuf::FillInput() {
       size += static_cast<std::size_t>(n);
       if (const void* ctrlZ = std::memchr(fresh, kCtrlZ, static_cast<std::size_t>(n))) {
         const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(ctrlZ) - input_);
-        endKind_ = EndAfterCtrlZ(fd_, input_ + at + 1, size - at - 1);
+        endKind_ = CtrlZEndsTheFile(fd_, input_ + at + 1, size - at - 1) ? End::kClean
+                                                                        : End::kFailed;
         size = at;
       }
     }
@@ -167,7 +165,6 @@ bool TextFileBuf::FillInput() {
       return true;
     }
   }
-  readFailed_ = endKind_ == End::kFailed;
   setg(input_, input_, input_);
   return false;
 }
@@ -177,7 +174,7 @@ TextFileBuf::LineRead TextFileBuf::ReadLine(char* line, std::size_t limit, std::
   std::size_t stored = 0;
   while (reading_ && !lineFailed_) {
     if (gptr() == egptr() && !FillInput()) {
-      if (readFailed_) break;
+      if (readFailed()) break;
       line[stored] = '\0';
       length = stored;
       return stored > 0 ? LineRead::kLine : LineRead::kEnd;

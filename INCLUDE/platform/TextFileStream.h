@@ -24,9 +24,6 @@ class TextFileBuf : public std::streambuf {
   static constexpr std::size_t kInputSize = std::size_t{64} * 1024;
   static constexpr std::size_t kOutputSize = std::size_t{4} * 1024;
 
-  // How the input ends once the text already read has been taken.
-  enum class End { kNotYet, kClean, kFailed };
-
   enum class LineRead {
     kLine,    // a whole line: up to an LF, or the last line of the input
     kEnd,     // the end of the input, before any character
@@ -47,7 +44,7 @@ class TextFileBuf : public std::streambuf {
   bool close();
   // True once the input has ended other than at its end: the system reported a
   // read error, or a Ctrl-Z was followed by data.
-  bool readFailed() const { return readFailed_; }
+  bool readFailed() const { return endKind_ == End::kFailed && gptr() == egptr(); }
   // True when `name` leads to the open file, by whatever path.
   bool SameFileAs(const char* name) const;
 
@@ -68,6 +65,9 @@ class TextFileBuf : public std::streambuf {
   int sync() override;
 
  private:
+  // How the input ends once the text already read has been taken.
+  enum class End { kNotYet, kClean, kFailed };
+
   bool FillInput();
   bool FlushOutput();
   bool WriteTranslated(const char* text, std::size_t size, bool lineEnd);
@@ -77,7 +77,6 @@ class TextFileBuf : public std::streambuf {
   bool writing_ = false;
   // How the input ends once what the get area holds has been read.
   End endKind_ = End::kNotYet;
-  bool readFailed_ = false;
   bool lineFailed_ = false;
   // A CR that ended the last block read: whether it is dropped depends on the
   // first byte of the next block.
