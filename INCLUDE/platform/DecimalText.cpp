@@ -8,10 +8,6 @@ namespace platform {
 
 namespace {
 
-bool IsSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // True when the number written as `digits` (digits with at most one point)
@@ -59,9 +55,13 @@ const char* ScanExponent(const char* p, long& exponent) {
 
 }  // namespace
 
+bool IsWhiteSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
 double DecimalToDouble(const char* text) {
   const char* p = text;
-  while (IsSpace(*p)) ++p;
+  while (IsWhiteSpace(*p)) ++p;
   const bool negative = *p == '-';
   if (*p == '+' || *p == '-') ++p;
 

@@ -3,8 +3,12 @@
 
 namespace platform {
 
+// White space as the standard classification of a byte has it: blank, tab, LF,
+// vertical tab, form feed and CR; no other byte, none of code 128 or above.
+bool IsWhiteSpace(char c);
+
 // The number at the start of a decimal text, as the standard conversion reads
-// one: white space (blank, tab, LF, vertical tab, form feed, CR) is skipped,
+// one: white space is skipped,
 // then the longest prefix of the form
 //
 //   [+|-] digits [. [digits]]  or  [+|-] . digits,  then optionally  e|E [+|-] digits

@@ -57,10 +57,6 @@ void WriteLine(platform::TextFileStream& out, const char* line, std::size_t leng
   if (!out.WriteLine(line, length)) ProgramError(kProg, kOutputUnwritable, wait);
 }
 
-bool IsWhiteSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
 // The seconds of a record's first line, from offset 17 on, read as a decimal
 // number (0 when there is none) and rounded to single precision.
 bool SecondsNotZero(const char* line) {
@@ -88,7 +84,7 @@ bool CopyName(const char* argument, char* name) {
 bool isFirstLine(const char* L) {
   if (std::memchr(L, '\0', 21) != nullptr) return false;
   for (const int offset : {2, 5, 8, 11, 14, 17}) {
-    if (!IsWhiteSpace(L[offset])) return false;
+    if (!platform::IsWhiteSpace(L[offset])) return false;
   }
   return L[20] == '.';
 }
